@@ -1,0 +1,51 @@
+#include "model/SortedList.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "model/Text1252.h"
+
+namespace lettermaze {
+
+bool listLess(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return static_cast<unsigned char>(upper1252(x)) <
+                   static_cast<unsigned char>(upper1252(y));
+        });
+}
+
+void SortedList::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+}
+
+int SortedList::AddItem(const std::string& item) {
+    const auto at = std::upper_bound(items_.begin(), items_.end(), item, listLess);
+    const int index = static_cast<int>(at - items_.begin());
+    items_.insert(at, item);
+    if (listIndex_ >= index) ++listIndex_;
+    return index;
+}
+
+void SortedList::RemoveItem(int index) {
+    if (index < 0 || index >= ListCount()) throw std::out_of_range("list index out of range");
+    items_.erase(items_.begin() + index);
+    // A list box drops its selection when the selected item goes.
+    if (listIndex_ == index) listIndex_ = -1;
+    else if (listIndex_ > index) --listIndex_;
+}
+
+const std::string& SortedList::List(int index) const {
+    if (index < 0 || index >= ListCount()) throw std::out_of_range("list index out of range");
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void SortedList::setListIndex(int index) {
+    if (index < -1 || index >= ListCount()) throw std::out_of_range("list index out of range");
+    listIndex_ = index;
+}
+
+std::string SortedList::Text() const { return listIndex_ < 0 ? std::string() : List(listIndex_); }
+
+}  // namespace lettermaze

@@ -1,0 +1,30 @@
+#pragma once
+// windows-1252 text. In the core every std::string holds windows-1252 bytes, one byte per
+// character; conversion to and from Unicode happens only at the edges (window, terminal).
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace lettermaze {
+
+// Upper-cases a-z and the accented lower-case letters of windows-1252 (including the pairs
+// 0x9A/0x8A, 0x9C/0x8C, 0x9E/0x8E and 0xFF/0x9F). Other bytes pass unchanged.
+char upper1252(char c);
+std::string upper1252(std::string_view s);
+
+// The characters of s in reverse order.
+std::string Reverse(std::string s);
+
+// Removes spaces (only the space character) from both ends, as the program's Trim does.
+std::string trimSpaces(std::string_view s);
+
+// Unicode code point of a windows-1252 byte (undefined bytes map to themselves).
+char32_t unicodeOf1252(unsigned char b);
+// The windows-1252 byte of a code point, or '?' when windows-1252 cannot hold it.
+char from1252Unicode(char32_t cp);
+
+// UTF-8 <-> windows-1252 for terminals and files that are not ours.
+std::string utf8From1252(std::string_view s);
+std::string cp1252FromUtf8(std::string_view s);
+
+}  // namespace lettermaze

@@ -1,0 +1,50 @@
+#include "model/WordEntry.h"
+
+#include "model/Text1252.h"
+
+namespace lettermaze {
+
+namespace {
+bool refused(unsigned char c) {
+    return (c >= 32 && c <= 64) || (c >= 91 && c <= 96) || (c >= 123 && c <= 126) || c == 163 ||
+           c == 172;
+}
+}  // namespace
+
+FilteredText filterWordText(const std::string& text, int caret) {
+    // Removing one refused character at a time moves the caret back by one for each removal at
+    // or before it; done in a single pass that is the count of refused characters before it.
+    FilteredText out{std::string(), caret};
+    out.text.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = upper1252(text[i]);
+        if (refused(static_cast<unsigned char>(c))) {
+            if (static_cast<long>(i) < caret) --out.caret;
+        } else {
+            out.text += c;
+        }
+    }
+    if (out.caret < 0) out.caret = 0;
+    return out;
+}
+
+void WordList_Change(Puzzle& p) {
+    const FilteredText f = filterWordText(p.WordList, p.WordListSelStart);
+    if (f.text != p.WordList || f.caret != p.WordListSelStart) {
+        p.WordList = f.text;
+        p.WordListSelStart = f.caret;
+        p.WordListSelLength = 0;
+    }
+}
+
+void Update(Puzzle& p) {
+    if (p.ListF.ListCount() + p.ListW.ListCount() < 1) {
+        p.LabelF = "Found";
+        p.LabelH = "Hidden";
+    } else {
+        p.LabelF = "Found (" + std::to_string(p.ListF.ListCount()) + ")";
+        p.LabelH = "Hidden (" + std::to_string(p.ListW.ListCount()) + ")";
+    }
+}
+
+}  // namespace lettermaze

@@ -1,0 +1,24 @@
+#pragma once
+// The word box's typing filter and the two list captions.
+#include <string>
+
+#include "model/Puzzle.h"
+
+namespace lettermaze {
+
+struct FilteredText {
+    std::string text;
+    int caret;
+};
+
+// Upper-cases text and removes the characters the word box refuses (codes 32-64, 91-96,
+// 123-126, 163 and 172), keeping the caret just after the same typed character.
+FilteredText filterWordText(const std::string& text, int caret);
+
+// The word box's change handler: filters p.WordList in place and moves its caret.
+void WordList_Change(Puzzle& p);
+
+// Refreshes the captions over the two lists from their counts.
+void Update(Puzzle& p);
+
+}  // namespace lettermaze
