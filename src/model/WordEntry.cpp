@@ -37,6 +37,13 @@ void WordList_Change(Puzzle& p) {
     }
 }
 
+void setWordListText(Puzzle& p, std::string text) {
+    p.WordList = std::move(text);
+    p.WordListSelStart = 0;
+    p.WordListSelLength = 0;
+    WordList_Change(p);
+}
+
 void Update(Puzzle& p) {
     if (p.ListF.ListCount() + p.ListW.ListCount() < 1) {
         p.LabelF = "Found";

@@ -18,6 +18,10 @@ FilteredText filterWordText(const std::string& text, int caret);
 // The word box's change handler: filters p.WordList in place and moves its caret.
 void WordList_Change(Puzzle& p);
 
+// Sets the word box's text as a command does: the caret goes to the start and the box's change
+// handler filters the new text.
+void setWordListText(Puzzle& p, std::string text);
+
 // Refreshes the captions over the two lists from their counts.
 void Update(Puzzle& p);
 
