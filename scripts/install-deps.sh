@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Lettermaze need, and
+# nothing when they are all there already.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+    # run: a font, and the desktop's file-type tools
+    fonts-dejavu-core shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin
+    # tests: a headless display and the tools that drive and photograph it, a real browser and
+    # a PDF reader for the printed pages, the fuzzer's compiler and runtime, English words
+    xvfb xauth xdotool x11-utils imagemagick chromium poppler-utils
+    clang libclang-rt-14-dev wamerican
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

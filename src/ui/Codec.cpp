@@ -1,0 +1,79 @@
+#include "ui/Codec.h"
+
+#include <QList>
+
+#include "model/Text1252.h"
+
+namespace lettermaze::ui {
+
+QString toQt(const std::string& cp1252) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(cp1252.size()));
+    for (unsigned char b : cp1252) out += QChar(static_cast<char16_t>(unicodeOf1252(b)));
+    return out;
+}
+
+std::string to1252(const QString& text) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (char32_t cp : text.toUcs4()) out += from1252Unicode(cp);
+    return out;
+}
+
+QString wordBoxFromCore(const std::string& text) {
+    std::string s;
+    s.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            s += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            s += text[i];
+        }
+    }
+    return toQt(s);
+}
+
+namespace {
+// Walks the box's text the way the core stores it: every line break, whether the box holds it as
+// LF, CR or CR LF (pasted text can bring any of them), becomes CR LF. Returns the core text and
+// the core position of the box position `caret`.
+std::pair<std::string, int> boxToCore(const QString& text, int caret) {
+    const std::string s = to1252(text);
+    std::string out;
+    out.reserve(s.size() + s.size() / 4);
+    int coreCaret = -1;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (static_cast<int>(i) == caret) coreCaret = static_cast<int>(out.size());
+        if (s[i] == '\r' || s[i] == '\n') {
+            out += "\r\n";
+            if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') {
+                ++i;
+                if (static_cast<int>(i) == caret) coreCaret = static_cast<int>(out.size());
+            }
+        } else {
+            out += s[i];
+        }
+    }
+    if (coreCaret < 0) coreCaret = static_cast<int>(out.size());
+    return {out, coreCaret};
+}
+}  // namespace
+
+std::string wordBoxToCore(const QString& text) { return boxToCore(text, -1).first; }
+
+int wordBoxCaretToCore(const QString& text, int caret) { return boxToCore(text, caret).second; }
+
+int wordBoxCaretFromCore(const std::string& text, int caret) {
+    int pos = 0;
+    for (int i = 0; i < caret && i < static_cast<int>(text.size()); ++i) {
+        // A CR LF pair is one character in the box.
+        if (text[static_cast<std::size_t>(i)] == '\n' && i > 0 &&
+            text[static_cast<std::size_t>(i) - 1] == '\r')
+            continue;
+        ++pos;
+    }
+    return pos;
+}
+
+}  // namespace lettermaze::ui

@@ -1,0 +1,19 @@
+#pragma once
+// The one crossing between Qt's Unicode strings and the core's windows-1252 bytes.
+// A character windows-1252 cannot hold becomes "?".
+#include <QString>
+#include <string>
+
+namespace lettermaze::ui {
+
+QString toQt(const std::string& cp1252);
+std::string to1252(const QString& text);
+
+// The word box shows a line break as one character; the core keeps CR LF. These convert the
+// text and a caret position between the two.
+QString wordBoxFromCore(const std::string& text);
+std::string wordBoxToCore(const QString& text);
+int wordBoxCaretToCore(const QString& text, int caret);
+int wordBoxCaretFromCore(const std::string& text, int caret);
+
+}  // namespace lettermaze::ui
