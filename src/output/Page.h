@@ -1,0 +1,58 @@
+#pragma once
+// The puzzle as a small self-contained HTML page: the grid as a bordered table, found words
+// optionally in their highlight colours, then the words to find. One builder serves the web page
+// file, the HTML copy and (through Print.h) the print page.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/Grid.h"
+#include "model/Host.h"
+#include "model/Puzzle.h"
+
+namespace lettermaze {
+
+enum class PageForm {
+    Web,        // the whole document, with head, title and body
+    Clipboard,  // the body's content only, between the two credit comments
+};
+
+// Six upper-case hex digits red, green, blue of a colour (red in the low byte), no "#".
+std::string cHex(const std::int32_t& colour);
+
+// The page, one windows-1252 byte per character. The title (web form only) and every letter and
+// word go in unescaped.
+std::string BuildPage(const Puzzle& p, PageForm form, const std::string& title, bool highlight);
+
+// Whether to colour found words: asked only when ListF holds a word.
+bool highlightChoice(Puzzle& p, Host& host);
+
+// The file name the save dialog proposes: an earlier page name stays, anything else gives way to
+// the title with "_" for spaces, in lower case, plus ".htm".
+std::string proposedPageName(const std::string& current, const std::string& title);
+
+// "Make this lettermaze into a web page...": title, highlight choice, save dialog, file.
+void mnuHTML_Click(Puzzle& p, Host& host);
+// "Copy HTML for this lettermaze...": the clipboard form as plain text.
+void mnuCopyHTML_Click(Puzzle& p, Host& host);
+
+// Lower case as the program's texts know it (windows-1252 letters, accented ones included).
+std::string lowerCase1252(std::string_view s);
+
+// Creates or replaces a file with exactly these bytes (path in windows-1252); false on any
+// failure, leaving an existing file as it was.
+bool writePageFile(const std::string& path, const std::string& bytes);
+
+// Pieces shared by the page forms.
+namespace page {
+// The credit comment that opens and closes every form (no line end).
+std::string creditComment();
+// Everything up to and including "<body>" CRLF.
+std::string documentHead(const std::string& title);
+// The grid table's opening tag and all its rows; the closing "</table>" is left to the caller.
+std::string gridTable(const Grid& g, bool highlight);
+// Every hidden word, then every found word, each followed by "<br>" CRLF.
+std::string wordItems(const Puzzle& p);
+}  // namespace page
+
+}  // namespace lettermaze
