@@ -93,6 +93,16 @@ std::string wordItems(const Puzzle& p) {
     return s;
 }
 
+std::string withGridHidden(Puzzle& p, bool highlight, const std::function<std::string()>& build) {
+    if (!highlight) return build();
+    p.FG.Visible = false;
+    struct ShowAgain {
+        Grid& g;
+        ~ShowAgain() { g.Visible = true; }
+    } showAgain{p.FG};
+    return build();
+}
+
 }  // namespace page
 
 std::string BuildPage(const Puzzle& p, PageForm form, const std::string& title, bool highlight) {
@@ -169,22 +179,6 @@ bool writePageFile(const std::string& path, const std::string& bytes) {
     return true;
 }
 
-namespace {
-
-// Builds a page with the grid hidden while its colours are read, as the window does when
-// highlighting, and shows the grid again afterwards.
-std::string buildWithGridHidden(Puzzle& p, bool highlight, auto build) {
-    if (!highlight) return build();
-    p.FG.Visible = false;
-    struct ShowAgain {
-        Grid& g;
-        ~ShowAgain() { g.Visible = true; }
-    } showAgain{p.FG};
-    return build();
-}
-
-}  // namespace
-
 void mnuHTML_Click(Puzzle& p, Host& host) {
     // Every failure ends the command quietly with the default pointer back.
     try {
@@ -193,7 +187,7 @@ void mnuHTML_Click(Puzzle& p, Host& host) {
         if (title.empty()) return;
         const bool highlight = highlightChoice(p, host);
         host.setBusy(true);
-        const std::string html = buildWithGridHidden(
+        const std::string html = page::withGridHidden(
             p, highlight, [&] { return BuildPage(p, PageForm::Web, title, highlight); });
         p.CDFileName = proposedPageName(p.CDFileName, title);
         const std::string chosen = host.showSave("HTML web page|*.htm", p.CDFileName);
@@ -209,7 +203,7 @@ void mnuHTML_Click(Puzzle& p, Host& host) {
 void mnuCopyHTML_Click(Puzzle& p, Host& host) {
     const bool highlight = highlightChoice(p, host);
     host.setBusy(true);
-    const std::string html = buildWithGridHidden(
+    const std::string html = page::withGridHidden(
         p, highlight, [&] { return BuildPage(p, PageForm::Clipboard, "", highlight); });
     host.setClipboardText(html);
     host.setBusy(false);

@@ -3,6 +3,7 @@
 // optionally in their highlight colours, then the words to find. One builder serves the web page
 // file, the HTML copy and (through Print.h) the print page.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,9 @@ std::string documentHead(const std::string& title);
 std::string gridTable(const Grid& g, bool highlight);
 // Every hidden word, then every found word, each followed by "<br>" CRLF.
 std::string wordItems(const Puzzle& p);
+// Runs build with the grid hidden when highlighting (its colours are being read), and shows
+// the grid again afterwards.
+std::string withGridHidden(Puzzle& p, bool highlight, const std::function<std::string()>& build);
 }  // namespace page
 
 }  // namespace lettermaze

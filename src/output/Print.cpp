@@ -95,15 +95,8 @@ void mnuPrint_Click(Puzzle& p, Host& host) {
             const bool gridWanted = p.print.PrintWhat != 2;
             const bool highlight = gridWanted && highlightChoice(p, host);
             host.setBusy(true);
-            if (highlight) p.FG.Visible = false;
-            std::string html;
-            try {
-                html = buildPrintPage(p, p.print, highlight);
-            } catch (...) {
-                p.FG.Visible = true;
-                throw;
-            }
-            p.FG.Visible = true;
+            const std::string html = page::withGridHidden(
+                p, highlight, [&] { return buildPrintPage(p, p.print, highlight); });
 
             const std::string path = printFilePath(host);
             std::error_code ec;
