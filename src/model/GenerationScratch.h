@@ -1,18 +1,36 @@
 #pragma once
 // The generator's working arrays. They keep the last click's contents until the next click;
-// nothing but the generator reads them.
+// nothing but the generator (and tests that look behind it) reads them.
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "model/Placements.h"
 
 namespace lettermaze {
 
+// One cell of a working grid: 0 while empty, otherwise 1 + the letter's windows-1252 byte, so
+// that every byte a word may hold (even NUL) stays distinct from an empty cell.
+using GridCell = std::uint16_t;
+inline constexpr GridCell kEmptyCell = 0;
+inline GridCell cellOf(char letter) {
+    return static_cast<GridCell>(static_cast<unsigned char>(letter) + 1);
+}
+inline char letterOf(GridCell cell) {
+    return static_cast<char>(cell - 1);
+}
+
 struct GenerationScratch {
-    // Cells of each attempt's grid, column-major (x - 1) * rows + (y - 1); 0 is an empty cell.
-    std::vector<std::vector<char>> TrialGrids;
-    std::vector<char> WorkGrid;
-    // Records of each attempt, attempt index 0 unused.
+    // Cells of each attempt's grid, column-major (x - 1) * rows + (y - 1); attempt a is at a - 1.
+    std::vector<std::vector<GridCell>> TrialGrids;
+    std::vector<GridCell> WorkGrid;
+    // Records of each attempt, attempt index 0 unused (its records stay empty).
     std::vector<PlacementList> TrialPlacements;
+    // The near-miss decoys of the last click, in the order they were made and tried.
+    std::vector<std::string> Decoys;
+    // The attempt whose grid was shown (0 when no attempt placed a word) and how many were made.
+    int BestAttempt = 0;
+    int AttemptsMade = 0;
 };
 
 }  // namespace lettermaze

@@ -1,0 +1,79 @@
+// Each attempt starts from an empty grid and takes the words in order. A word gets up to 41
+// tries; at each it may be turned round (the turns accumulate, so two cancel out), draws a
+// direction, and asks the placement search for the first free run in that direction. Words
+// that find no room in an attempt are simply left out of it. The attempts stop as soon as one
+// places every word, after the twentieth, or after one that ran longer than the time limit;
+// the attempt that placed the most words wins, the earlier one on a tie.
+#include "model/Attempts.h"
+
+#include <algorithm>
+
+#include "model/Text1252.h"
+
+namespace lettermaze {
+
+namespace {
+constexpr int kMaxAttempts = 20;
+constexpr int kTriesPerWord = 41;
+}  // namespace
+
+Direction wordDirection(float r, float q) {
+    const float rightAbove = 0.5f + q;
+    const float downRightAbove = 0.5f - q;
+    if (r > rightAbove) return Direction::Right;
+    if (r > 0.5f) return Direction::DownLeft;
+    if (r > downRightAbove) return Direction::DownRight;
+    return Direction::Down;
+}
+
+AttemptsResult layAttempts(Puzzle& p, const std::vector<std::string>& words,
+                           const LevelRules& rules, PlacementSearch& search, Random& rnd,
+                           std::chrono::steady_clock::duration attemptTimeLimit) {
+    const int cols = p.GridCols, rows = p.GridRows;
+    const int W = static_cast<int>(words.size());
+    GenerationScratch& s = p.scratch;
+    AttemptsResult result;
+    result.placedWords.resize(kMaxAttempts);
+    std::string text;
+    for (int a = 1;; ++a) {
+        const auto started = std::chrono::steady_clock::now();
+        s.WorkGrid.assign(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows),
+                          kEmptyCell);
+        search.attach(s.WorkGrid, cols, rows);
+        std::vector<std::string>& placed = result.placedWords[static_cast<std::size_t>(a - 1)];
+        PlacementList& records = s.TrialPlacements[static_cast<std::size_t>(a)];
+        for (int k = 0; k < W; ++k) {
+            p.WordReversed = false;
+            text = words[static_cast<std::size_t>(k)];
+            const int L = static_cast<int>(text.size());
+            for (int tryNumber = 1; tryNumber <= kTriesPerWord; ++tryNumber) {
+                if (rnd.next() < rules.reverseChance) {
+                    std::reverse(text.begin(), text.end());
+                    p.WordReversed = !p.WordReversed;
+                }
+                const Direction d = wordDirection(rnd.next(), rules.diagonalShare);
+                if (!fitsIn(d, L, cols, rows)) continue;
+                const std::optional<Spot> at = search.find(text, d, rnd);
+                if (!at) continue;
+                std::string typed = p.WordReversed ? Reverse(text) : text;
+                records[static_cast<std::size_t>(k)] = PlacementRecord::placed(
+                    typed, at->x, at->y, at->x + stepX(d) * (L - 1), at->y + stepY(d) * (L - 1));
+                search.write(text, d, *at);
+                placed.push_back(std::move(typed));
+                break;
+            }
+        }
+        s.TrialGrids[static_cast<std::size_t>(a - 1)] = s.WorkGrid;
+        const int count = static_cast<int>(placed.size());
+        if (count > result.bestCount) {
+            result.best = a;
+            result.bestCount = count;
+        }
+        result.made = a;
+        const auto took = std::chrono::steady_clock::now() - started;
+        if (count >= W || a == kMaxAttempts || took > attemptTimeLimit) break;
+    }
+    return result;
+}
+
+}  // namespace lettermaze

@@ -1,0 +1,66 @@
+// Decoys are made from the words in a random order and then placed one after another into the
+// winning attempt's grid with the same search as the words, but with their own odds: a decoy
+// is turned round more rarely and goes right more often. They only ever fill empty cells or
+// cells that already hold their letter, so no hidden word is damaged.
+#include "model/Decoys.h"
+
+#include <algorithm>
+
+namespace lettermaze {
+
+namespace {
+constexpr int kTriesPerDecoy = 21;
+
+Direction decoyDirection(float r) {
+    if (r > 0.7f) return Direction::Right;
+    if (r > 0.5f) return Direction::DownLeft;
+    if (r > 0.3f) return Direction::DownRight;
+    return Direction::Down;
+}
+}  // namespace
+
+std::vector<std::string> makeDecoys(std::vector<std::string> words, const std::vector<char>& pool,
+                                    int perWord, Random& rnd) {
+    std::vector<std::string> decoys;
+    const int poolSize = static_cast<int>(pool.size());
+    while (!words.empty()) {
+        const auto pick = static_cast<std::size_t>(scaledDraw(rnd, static_cast<int>(words.size())));
+        const std::string& word = words[pick];
+        const int L = static_cast<int>(word.size());
+        if (L > 2) {
+            for (int n = 0; n < perWord; ++n) {
+                const int j = scaledDraw(rnd, L - 2) + 2;
+                char wrong;
+                do {
+                    wrong = pool[static_cast<std::size_t>(scaledDraw(rnd, poolSize))];
+                } while (wrong == word[static_cast<std::size_t>(j)]);
+                decoys.push_back(word.substr(0, static_cast<std::size_t>(j)) + wrong);
+            }
+        }
+        words.erase(words.begin() + static_cast<std::ptrdiff_t>(pick));
+    }
+    return decoys;
+}
+
+int placeDecoys(const std::vector<std::string>& decoys, PlacementSearch& search, int cols, int rows,
+                Random& rnd) {
+    int placed = 0;
+    std::string text;
+    for (const std::string& decoy : decoys) {
+        text = decoy;
+        const int L = static_cast<int>(text.size());
+        for (int tryNumber = 1; tryNumber <= kTriesPerDecoy; ++tryNumber) {
+            if (rnd.next() > 0.7f) std::reverse(text.begin(), text.end());
+            const Direction d = decoyDirection(rnd.next());
+            if (!fitsIn(d, L, cols, rows)) continue;
+            if (const std::optional<Spot> at = search.find(text, d, rnd)) {
+                search.write(text, d, *at);
+                ++placed;
+                break;
+            }
+        }
+    }
+    return placed;
+}
+
+}  // namespace lettermaze
