@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace lettermaze {
 
@@ -81,12 +82,13 @@ namespace {
 // What is known of a column's starts.
 constexpr std::uint8_t kUnknown = 0, kNoStart = 1, kSomeStart = 2;
 
-// Called at every try; short texts compare faster in line than through memcmp.
+// Called at every try with the same word as the last try most of the time: the length and the
+// two ends tell most different texts apart before the full comparison.
 bool sameText(std::string_view a, const std::string& b) {
     if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i]) return false;
-    return true;
+    if (a.empty()) return true;
+    if (a.front() != b.front() || a.back() != b.back()) return false;
+    return std::memcmp(a.data(), b.data(), a.size()) == 0;
 }
 }  // namespace
 
@@ -106,6 +108,15 @@ BitsetSearch::Starts& BitsetSearch::startsFor(std::string_view text, Direction d
         forgetStarts();
         forward_.assign(text);
         backward_.assign(text.rbegin(), text.rend());
+        const std::vector<int>& order = spreadOrder(text.size());
+        for (int o = 0; o < 2; ++o) {
+            const std::string& t = o == 0 ? forward_ : backward_;
+            std::vector<int>& letters = spreadLetters_[static_cast<std::size_t>(o)];
+            letters.resize(order.size());
+            for (std::size_t n = 0; n < order.size(); ++n)
+                letters[n] =
+                    index_[static_cast<unsigned char>(t[static_cast<std::size_t>(order[n])])];
+        }
     }
     Starts& s = starts_[static_cast<std::size_t>(4 * orientation + static_cast<int>(d))];
     if (s.valid) return s;
@@ -119,15 +130,13 @@ BitsetSearch::Starts& BitsetSearch::startsFor(std::string_view text, Direction d
     s.columnsLeft = d == Direction::Down ? cols_ : cols_ - L + 1;
     s.anyStart = false;
     const std::vector<int>& order = spreadOrder(text.size());
+    const std::vector<int>& letters = spreadLetters_[static_cast<std::size_t>(orientation)];
+    const std::ptrdiff_t columnStep = static_cast<std::ptrdiff_t>(stepX(d)) * columnStride_;
     s.probes.resize(order.size());
     for (std::size_t n = 0; n < order.size(); ++n) {
         const int i = order[n];
-        const int rowsDown = down ? i : 0;
-        s.probes[n] =
-            Probe{static_cast<std::ptrdiff_t>(stepX(d)) * i * columnStride_ +
-                      static_cast<std::ptrdiff_t>(rowsDown / 64) * letters_ +
-                      index_[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])],
-                  rowsDown % 64};
+        s.probes[n] = down ? Probe{i * columnStep + (i / 64) * letters_ + letters[n], i % 64}
+                           : Probe{i * columnStep + letters[n], 0};
     }
     return s;
 }

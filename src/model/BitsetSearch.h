@@ -74,6 +74,7 @@ class BitsetSearch final : public PlacementSearch {
     // The text being tried, both ways round, and its results for each orientation (0 as
     // first seen, 1 reversed) and direction: slot 4 x orientation + direction.
     std::string forward_, backward_;
+    std::array<std::vector<int>, 2> spreadLetters_;  // their letters in spreadOrder
     std::array<Starts, 8> starts_;
 };
 

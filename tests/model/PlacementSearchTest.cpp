@@ -105,17 +105,28 @@ TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
         BitsetSearch bitset(letters);
         literal.attach(cells, cols, rows);
         bitset.attach(copy, cols, rows);
-        // Several tries on one board: the same text again, turned round, or a new one, with
-        // writes in between, as a word's tries and the next words make them.
-        std::string text;
-        for (int step = 0; step < 8; ++step) {
+        // Several tries on one board: the same text again, turned round, a new one, or a near
+        // miss of a word, with writes in between, as the words' and decoys' tries make them.
+        std::string text, family;
+        for (int step = 0; step < 12; ++step) {
             const auto d = static_cast<Direction>(gen() % 4);
             const int limit = d == Direction::Down    ? rows
                               : d == Direction::Right ? cols
                                                       : std::min(cols, rows);
-            const unsigned choice = gen() % 3;
+            const unsigned choice = gen() % 4;
             if (choice == 1 && !text.empty()) {
                 std::reverse(text.begin(), text.end());
+            } else if (choice == 3) {
+                // A near miss of the family's word, as the decoys are, either way round.
+                if (family.empty() || gen() % 6 == 0) {
+                    family.clear();
+                    const int F = 3 + static_cast<int>(gen() % 12);
+                    for (int i = 0; i < F; ++i) family += alphabet[gen() % 2];
+                }
+                const int j = 2 + static_cast<int>(
+                                      gen() % std::min<std::size_t>(family.size() - 1, limit - 1));
+                text = family.substr(0, static_cast<std::size_t>(j)) + alphabet[gen() % 3];
+                if (gen() % 3 == 0) std::reverse(text.begin(), text.end());
             } else if (choice == 2 || text.empty()) {
                 const int L = 2 + static_cast<int>(gen() % std::min(limit - 1, 12));
                 text.clear();
