@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <cstdlib>
 
+#include "solve/Matcher.h"
 #include "ui/Codec.h"
 #include "ui/Twips.h"
 
@@ -17,16 +18,14 @@ QColor fromModel(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >
 
 // The marker takes the middle shade of the colour family a found word in that direction gets,
 // so the player sees beforehand which way the line runs.
-QColor markerColour(int dr, int dc) {
-    if (dc == 0) return QColor(228, 233, 13);          // vertical: yellow
-    if (dr == 0) return QColor(228, 178, 13);          // horizontal: orange
-    if (dr == dc) return QColor(111, 228, 13);         // falling diagonal
-    return QColor(134, 228, 13);                       // rising diagonal
-}
-
-bool straight(const Cell& a, const Cell& b) {
-    const int dr = b.row - a.row, dc = b.col - a.col;
-    return dr == 0 || dc == 0 || std::abs(dr) == std::abs(dc);
+QColor markerColour(LineKind kind) {
+    switch (kind) {
+        case LineKind::Vertical: return QColor(228, 233, 13);    // yellow
+        case LineKind::Horizontal: return QColor(228, 178, 13);  // orange
+        case LineKind::Falling: return QColor(111, 228, 13);
+        case LineKind::Rising: return QColor(134, 228, 13);
+    }
+    return QColor(228, 233, 13);
 }
 }  // namespace
 
@@ -68,23 +67,38 @@ std::optional<std::pair<Cell, Cell>> GridView::pendingLine() const {
 
 void GridView::syncFromModel() {
     const Grid& g = p_.FG;
-    setGeometry(pxRect(g.Left, g.Top, g.Width, g.Height));
+    // The model's size is the cells' area; the frame goes around it, so a grid fitted to its
+    // cells shows every cell whole.
+    const int f = frameWidth();
+    setGeometry(pxRect(g.Left, g.Top, g.Width, g.Height).adjusted(0, 0, 2 * f, 2 * f));
     const bool h = g.ScrollBars == 1 || g.ScrollBars == 3;
     const bool v = g.ScrollBars == 2 || g.ScrollBars == 3;
-    setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // The bars the fitting asks for are always there; the other side still scrolls when a bar
+    // covers the last row or column, so no letter is ever out of reach.
+    setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     updateScrollRanges();
     if (isHidden() == g.Visible) setVisible(g.Visible);
     viewport()->update();
 }
 
 void GridView::updateScrollRanges() {
-    const QSize vp = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, p_.FG.Cols() * cellWidth() - vp.width()));
-    horizontalScrollBar()->setPageStep(vp.width());
+    // Work out the bars from the whole area inside the frame, not from the viewport of the
+    // moment, or a bar that once appeared would keep itself there by narrowing the viewport.
+    const QSize area = contentsRect().size();
+    const int contentW = p_.FG.Cols() * cellWidth(), contentH = p_.FG.Rows() * cellHeight();
+    const int barH = horizontalScrollBar()->sizeHint().height();
+    const int barW = verticalScrollBar()->sizeHint().width();
+    bool needH = horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn || contentW > area.width();
+    bool needV = verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ||
+                 contentH > area.height() - (needH ? barH : 0);
+    needH = needH || contentW > area.width() - (needV ? barW : 0);
+    const int vpW = area.width() - (needV ? barW : 0), vpH = area.height() - (needH ? barH : 0);
+    horizontalScrollBar()->setRange(0, std::max(0, contentW - vpW));
+    horizontalScrollBar()->setPageStep(std::max(1, vpW));
     horizontalScrollBar()->setSingleStep(cellWidth());
-    verticalScrollBar()->setRange(0, std::max(0, p_.FG.Rows() * cellHeight() - vp.height()));
-    verticalScrollBar()->setPageStep(vp.height());
+    verticalScrollBar()->setRange(0, std::max(0, contentH - vpH));
+    verticalScrollBar()->setPageStep(std::max(1, vpH));
     verticalScrollBar()->setSingleStep(cellHeight());
 }
 
@@ -129,9 +143,10 @@ void GridView::paintMarker(QPainter& painter, const Cell& from, const Cell& to) 
     const QPointF a = cellRect(from.row, from.col).center();
     const QPointF b = cellRect(to.row, to.col).center();
     painter.setRenderHint(QPainter::Antialiasing);
-    if (straight(from, to)) {
+    const Line line = classifyLine(from.row, from.col, to.row, to.col);
+    if (line.shape != LineShape::NotALine) {
         // A capsule around the letters, as a pen would ring a word on paper.
-        QColor fill = markerColour(to.row - from.row, to.col - from.col);
+        QColor fill = markerColour(line.kind);
         fill.setAlpha(110);
         QPen pen(fill.darker(150), 2);
         const qreal radius = std::min(cellWidth(), cellHeight()) * 0.45;

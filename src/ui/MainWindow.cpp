@@ -139,8 +139,7 @@ void MainWindow::buildControls() {
     setTabOrder(ListF, FG);
 }
 
-template <typename F>
-void MainWindow::run(F&& handler) {
+void MainWindow::run(const std::function<void()>& handler) {
     syncToModel();
     handler();
     syncFromModel();

@@ -2,6 +2,7 @@
 // The program's one working window. It owns the Puzzle and mirrors it: every handler reads the
 // controls into the model, calls the core, and refreshes the controls from the model.
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "model/Host.h"
@@ -91,9 +92,9 @@ private:
     void syncLists();
     void syncWordBox();
     void rebuildLibraryMenu();
+    void connectCommands();
     // Runs a core handler between the two mirrors.
-    template <typename F>
-    void run(F&& handler);
+    void run(const std::function<void()>& handler);
 
     void WordList_Change();
     void CommandGo_Click();

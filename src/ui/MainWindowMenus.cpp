@@ -10,7 +10,17 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "files/Library.h"
+#include "files/Paste.h"
+#include "files/PuzzleFile.h"
+#include "model/Generator.h"
+#include "model/Startup.h"
 #include "model/WindowRules.h"
+#include "output/Page.h"
+#include "output/Print.h"
+#include "output/TextCopies.h"
+#include "solve/Cheats.h"
+#include "solve/Matcher.h"
 #include "ui/Codec.h"
 #include "ui/GridView.h"
 #include "ui/MainWindow.h"
@@ -69,6 +79,8 @@ void MainWindow::buildMenus() {
     connect(mnuTTT, &QAction::triggered, this, &MainWindow::mnuTTT_Click);
     connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
 
+    connectCommands();
+
     // Commands are enabled as their menus open; until then they show the state of no puzzle.
     mnuFile_Click();
     mnuEdit_Click();
@@ -81,6 +93,8 @@ void MainWindow::rebuildLibraryMenu() {
         const int index = static_cast<int>(mnuL.size());
         QAction* a = mnuWL->addAction(QString());
         a->setObjectName(QStringLiteral("mnuL%1").arg(index));
+        connect(a, &QAction::triggered, this,
+                [this, index] { run([&] { mnuL_Click(p_, *host_, *random_, index); }); });
         mnuL.append(a);
     }
     for (qsizetype i = 0; i < mnuL.size(); ++i) {
@@ -93,26 +107,28 @@ void MainWindow::rebuildLibraryMenu() {
 
 void MainWindow::mnuFile_Click() {
     const FileMenuState s = lettermaze::mnuFile_Click(p_);
-    mnuPrint->setEnabled(s.print && false);
-    mnuSW->setEnabled(s.save && false);
-    mnuReset->setEnabled(s.reset && false);
-    mnuHTML->setEnabled(s.html && false);
-    mnuOpen->setEnabled(false);
+    mnuPrint->setEnabled(s.print);
+    mnuSW->setEnabled(s.save);
+    mnuReset->setEnabled(s.reset);
+    mnuHTML->setEnabled(s.html);
+    mnuOpen->setEnabled(true);
     mnuExit->setEnabled(true);
 }
 
 void MainWindow::mnuEdit_Click() {
     const EditMenuState s = lettermaze::mnuEdit_Click(p_, *host_);
-    mnuPaste->setEnabled(s.paste && false);
-    mnuCopy->setEnabled(s.copyWords && false);
-    mnuCopyS->setEnabled(s.copyGrid && false);
-    mnuCopyH->setEnabled(s.copyLists && false);
-    mnuCopyHTML->setEnabled(s.copyHtml && false);
+    mnuPaste->setEnabled(s.paste);
+    mnuCopy->setEnabled(s.copyWords);
+    mnuCopyS->setEnabled(s.copyGrid);
+    mnuCopyH->setEnabled(s.copyLists);
+    mnuCopyHTML->setEnabled(s.copyHtml);
 }
 
 void MainWindow::mnuCheat_Click() {
-    mnuF1->setEnabled(false);
-    mnuFAll->setEnabled(false);
+    syncToModel();
+    const CheatMenuState s = lettermaze::mnuCheat_Click(p_);
+    mnuF1->setEnabled(s.findSelected);
+    mnuFAll->setEnabled(s.findAll);
 }
 
 void MainWindow::mnuTTT_Click() {
@@ -141,8 +157,47 @@ void MainWindow::mnuAbout_Click() { lettermaze::mnuAbout_Click(*host_); }
 
 void MainWindow::mnuSupport_Click() { lettermaze::mnuSupport_Click(*host_); }
 
-void MainWindow::CommandGo_Click() {}
-void MainWindow::FG_MouseUp(int) {}
-void MainWindow::Form_Load(const std::string&) {}
+void MainWindow::CommandGo_Click() {
+    GenerateOutcome outcome = GenerateOutcome::Created;
+    run([&] { outcome = lettermaze::CommandGo_Click(p_, *host_, *random_); });
+    if (outcome == GenerateOutcome::BadSize) {
+        // A bad size sends the user back to the columns box, caret at its start.
+        Textm->setFocus(Qt::OtherFocusReason);
+        Textm->setCursorPosition(0);
+    }
+}
+
+void MainWindow::FG_MouseUp(int button) {
+    run([&] { lettermaze::FG_MouseUp(p_, *host_, *random_, button); });
+}
+
+void MainWindow::connectCommands() {
+    const auto on = [this](QAction* a, auto handler) {
+        connect(a, &QAction::triggered, this, [this, handler] { run([&] { handler(); }); });
+    };
+    on(mnuOpen, [this] { mnuOpen_Click(p_, *host_); });
+    on(mnuSW, [this] { mnuSW_Click(p_, *host_); });
+    on(mnuPrint, [this] { mnuPrint_Click(p_, *host_); });
+    on(mnuHTML, [this] { mnuHTML_Click(p_, *host_); });
+    on(mnuReset, [this] { mnuReset_Click(p_); });
+    on(mnuCopyS, [this] { mnuCopyS_Click(p_, *host_); });
+    on(mnuCopyH, [this] { mnuCopyH_Click(p_, *host_); });
+    on(mnuCopy, [this] { mnuCopy_Click(p_, *host_); });
+    on(mnuCopyHTML, [this] { mnuCopyHTML_Click(p_, *host_); });
+    on(mnuPaste, [this] { mnuPaste_Click(p_, *host_); });
+    on(mnuF1, [this] { mnuF1_Click(p_, *host_, *random_); });
+    on(mnuFAll, [this] { mnuFAll_Click(p_, *host_, *random_); });
+}
+
+void MainWindow::Form_Load(const std::string& commandLine) {
+    StartupEnv env;
+    env.associate = associateEnvFor(runningProgramPath());
+    env.programFolder = host_->programFolder();
+    env.seedRandom = [this] {
+        if (ownRandom_) ownRandom_->reseed(SeededRandom::clockSeed());
+    };
+    run([&] { lettermaze::Form_Load(p_, *host_, commandLine, env); });
+    rebuildLibraryMenu();
+}
 
 }  // namespace lettermaze::ui

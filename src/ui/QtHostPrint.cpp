@@ -1,6 +1,13 @@
+// The print dialog belongs to the window layer; the core only sees the choices it leaves.
 #include "model/Puzzle.h"
+#include "ui/PrintDialog.h"
 #include "ui/QtHost.h"
 
 namespace lettermaze::ui {
-void QtHost::showPrintDialog(PrintSettings& settings) { settings.PrintCancelled = true; }
+
+void QtHost::showPrintDialog(PrintSettings& settings) {
+    if (beforeModal_) beforeModal_();
+    showFormPrint(window_, settings, screenFonts());
+}
+
 }  // namespace lettermaze::ui

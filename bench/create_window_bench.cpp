@@ -1,0 +1,87 @@
+// The Create button as a user meets it: from the click to the grid painted on screen, for the
+// largest puzzle (200 x 200, 201 words), in an offscreen window.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <fstream>
+#include <random>
+
+#include "model/Host.h"
+#include "model/Puzzle.h"
+#include "ui/GridView.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+class QuietHost : public lettermaze::Host {
+public:
+    void beep() override {}
+    void setBusy(bool) override {}
+    lettermaze::Answer messageBox(const std::string&, const std::string&, lettermaze::Buttons,
+                                  lettermaze::MessageIcon) override {
+        return lettermaze::Answer::No;
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+    std::string showOpen(const std::string&, const std::string&) override { return {}; }
+    std::string showSave(const std::string&, const std::string&) override { return {}; }
+    void setClipboardText(const std::string&) override {}
+    std::string clipboardText() override { return {}; }
+    bool clipboardHasText() override { return false; }
+    void processEvents() override {}
+    bool openWithDesktop(const std::string&) override { return false; }
+    std::string programFolder() override { return "."; }
+    std::vector<std::string> screenFonts() override { return {}; }
+    void showPrintDialog(lettermaze::PrintSettings& s) override { s.PrintCancelled = true; }
+};
+
+// 201 real English words of 5 to 15 letters, the same ones every run.
+QString wordList() {
+    std::ifstream in("/usr/share/dict/words");
+    std::vector<std::string> words;
+    for (std::string w; std::getline(in, w);) {
+        if (w.size() < 5 || w.size() > 15) continue;
+        bool plain = true;
+        for (char c : w) plain = plain && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'));
+        if (plain) words.push_back(w);
+    }
+    std::mt19937 pick(2026);
+    QString text;
+    for (int i = 0; i < 201 && !words.empty(); ++i)
+        text += QString::fromStdString(words[pick() % words.size()]) + QLatin1Char('\n');
+    return text;
+}
+
+void BM_CreateInWindow(benchmark::State& state) {
+    QuietHost host;
+    lettermaze::SeededRandom rnd(1);
+    lettermaze::ui::MainWindow w(&host, &rnd);
+    w.show();
+    w.WordList->setPlainText(wordList());
+    w.Textm->setText(QStringLiteral("200"));
+    w.Textn->setText(QStringLiteral("200"));
+    w.Difficulty->setValue(9);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        w.CommandGo->click();
+        w.FG->viewport()->repaint();
+    }
+    state.counters["listed"] = static_cast<double>(w.puzzle().ListW.ListCount());
+}
+BENCHMARK(BM_CreateInWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Start-up, before the window is first shown: register the puzzle file type, seed the random
+// numbers, open the puzzle named on the command line and load the word-list library. Any
+// failure ends start-up quietly with whatever the earlier steps did.
+#include <functional>
+#include <string>
+
+#include "files/Associate.h"
+#include "model/Host.h"
+#include "model/Puzzle.h"
+
+namespace lettermaze {
+
+struct StartupEnv {
+    AssociateEnv associate;     // where the file-type registration goes
+    std::string programFolder;  // holds "word lists.dat" and "lm.ico"
+    std::function<void()> seedRandom;  // seeds the program's random numbers from the clock
+};
+
+void Form_Load(Puzzle& p, Host& host, const std::string& commandLine, const StartupEnv& env);
+
+}  // namespace lettermaze
