@@ -10,35 +10,12 @@
 #include <fstream>
 #include <random>
 
-#include "model/Host.h"
+#include "QuietHost.h"
 #include "model/Puzzle.h"
 #include "ui/GridView.h"
 #include "ui/MainWindow.h"
 
 namespace {
-
-class QuietHost : public lettermaze::Host {
-public:
-    void beep() override {}
-    void setBusy(bool) override {}
-    lettermaze::Answer messageBox(const std::string&, const std::string&, lettermaze::Buttons,
-                                  lettermaze::MessageIcon) override {
-        return lettermaze::Answer::No;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    std::string showOpen(const std::string&, const std::string&) override { return {}; }
-    std::string showSave(const std::string&, const std::string&) override { return {}; }
-    void setClipboardText(const std::string&) override {}
-    std::string clipboardText() override { return {}; }
-    bool clipboardHasText() override { return false; }
-    void processEvents() override {}
-    bool openWithDesktop(const std::string&) override { return false; }
-    std::string programFolder() override { return "."; }
-    std::vector<std::string> screenFonts() override { return {}; }
-    void showPrintDialog(lettermaze::PrintSettings& s) override { s.PrintCancelled = true; }
-};
 
 // 201 real English words of 5 to 15 letters, the same ones every run.
 QString wordList() {
@@ -58,7 +35,7 @@ QString wordList() {
 }
 
 void BM_CreateInWindow(benchmark::State& state) {
-    QuietHost host;
+    lettermaze::bench::QuietHost host;
     lettermaze::SeededRandom rnd(1);
     lettermaze::ui::MainWindow w(&host, &rnd);
     w.show();
