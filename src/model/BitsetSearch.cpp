@@ -126,6 +126,11 @@ BitsetSearch::Starts& BitsetSearch::startsFor(std::string_view text, Direction d
     s.lastStart = down ? rows_ - L + 1 : rows_;
     s.words = (s.lastStart + 63) / 64;
     s.masks.resize(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(s.words));
+    s.open.resize(static_cast<std::size_t>(s.words));
+    for (int k = 0; k < s.words; ++k) {
+        const int count = std::min(s.lastStart - 64 * k, 64);
+        s.open[static_cast<std::size_t>(k)] = count == 64 ? ~0ULL : (1ULL << count) - 1;
+    }
     s.known.assign(static_cast<std::size_t>(cols_), kUnknown);
     s.columnsLeft = d == Direction::Down ? cols_ : cols_ - L + 1;
     s.anyStart = false;
@@ -149,8 +154,7 @@ void BitsetSearch::columnStarts(const Starts& starts, int x, std::uint64_t* out)
         accept_.data() + static_cast<std::ptrdiff_t>(x - 1) * columnStride_;
     const std::ptrdiff_t wordStep = letters_;
     for (int k = 0; k < starts.words; ++k) {
-        const int count = std::min(starts.lastStart - 64 * k, 64);
-        std::uint64_t m = count == 64 ? ~0ULL : (1ULL << count) - 1;
+        std::uint64_t m = starts.open[static_cast<std::size_t>(k)];
         const std::uint64_t* word = column + k * wordStep;
         for (auto p = starts.probes.begin(); p != starts.probes.end() && m; ++p) {
             const std::uint64_t* w = word + p->offset;
@@ -177,16 +181,19 @@ std::optional<Spot> BitsetSearch::scan(Starts& starts, int x0, int xLast, Random
     for (int x = x0; x <= xLast; ++x) {
         const float r = rnd.next();
         const auto column = static_cast<std::size_t>(x - 1);
+        std::uint8_t state = starts.known[column];
+        if (state == kNoStart) continue;
         std::uint64_t* mask = starts.masks.data() + column * static_cast<std::size_t>(words);
-        if (starts.known[column] == kUnknown) {
+        if (state == kUnknown) {
             columnStarts<DY>(starts, x, mask);
             --starts.columnsLeft;
-            bool any = false;
-            for (int k = 0; k < words; ++k) any = any || mask[k];
-            starts.known[column] = any ? kSomeStart : kNoStart;
-            starts.anyStart = starts.anyStart || any;
+            std::uint64_t any = 0;
+            for (int k = 0; k < words; ++k) any |= mask[k];
+            state = any ? kSomeStart : kNoStart;
+            starts.known[column] = state;
+            if (state == kNoStart) continue;
+            starts.anyStart = true;
         }
-        if (starts.known[column] == kNoStart) continue;
         // The first start at or below the column's random first row.
         const int y0 = static_cast<int>(static_cast<double>(r) * span) + 1;
         int k = (y0 - 1) >> 6;

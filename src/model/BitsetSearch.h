@@ -42,6 +42,7 @@ class BitsetSearch final : public PlacementSearch {
         int lastStart = 0;                 // the last start row a column can offer
         int words = 0;                     // words of a column's mask
         std::vector<std::uint64_t> masks;  // per column; bit r: start row r + 1
+        std::vector<std::uint64_t> open;   // a column's mask before any letter is tested
         std::vector<std::uint8_t> known;   // per column: not yet worked out, no start, some
         std::vector<Probe> probes;         // in the order they are tested
         int columnsLeft = 0;               // columns of the scan's range not yet worked out
