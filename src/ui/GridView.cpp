@@ -85,7 +85,8 @@ void GridView::syncFromModel() {
 void GridView::updateScrollRanges() {
     // Work out the bars from the whole area inside the frame, not from the viewport of the
     // moment, or a bar that once appeared would keep itself there by narrowing the viewport.
-    const QSize area = contentsRect().size();
+    const int f = frameWidth();
+    const QSize area = rect().adjusted(f, f, -f, -f).size();
     const int contentW = p_.FG.Cols() * cellWidth(), contentH = p_.FG.Rows() * cellHeight();
     const int barH = horizontalScrollBar()->sizeHint().height();
     const int barW = verticalScrollBar()->sizeHint().width();
