@@ -28,6 +28,19 @@ QString qtFilter(const std::string& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1] + ")";
     return out.join(QStringLiteral(";;"));
 }
+// The busy pointer is for the window; a dialog the user must answer shows the normal one.
+class NormalPointer {
+public:
+    explicit NormalPointer(bool busy) : busy_(busy) {
+        if (busy_) QGuiApplication::restoreOverrideCursor();
+    }
+    ~NormalPointer() {
+        if (busy_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+
+private:
+    bool busy_;
+};
 }  // namespace
 
 QtHost::QtHost(QWidget* window, std::function<void()> beforeModal)
@@ -49,6 +62,7 @@ void QtHost::setBusy(bool busy) {
 Answer QtHost::messageBox(const std::string& text, const std::string& caption, Buttons buttons,
                           MessageIcon icon) {
     if (beforeModal_) beforeModal_();
+    const NormalPointer pointer(busy_);
     QMessageBox box(window_);
     box.setWindowTitle(toQt(caption));
     box.setText(toQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -75,6 +89,7 @@ Answer QtHost::messageBox(const std::string& text, const std::string& caption, B
 std::string QtHost::inputBox(const std::string& prompt, const std::string& caption,
                              const std::string& defaultText) {
     if (beforeModal_) beforeModal_();
+    const NormalPointer pointer(busy_);
     bool ok = false;
     const QString answer = QInputDialog::getText(window_, toQt(caption), toQt(prompt),
                                                  QLineEdit::Normal, toQt(defaultText), &ok);
@@ -83,11 +98,13 @@ std::string QtHost::inputBox(const std::string& prompt, const std::string& capti
 
 std::string QtHost::showOpen(const std::string& filter, const std::string& fileName) {
     if (beforeModal_) beforeModal_();
+    const NormalPointer pointer(busy_);
     return to1252(QFileDialog::getOpenFileName(window_, QString(), toQt(fileName), qtFilter(filter)));
 }
 
 std::string QtHost::showSave(const std::string& filter, const std::string& fileName) {
     if (beforeModal_) beforeModal_();
+    const NormalPointer pointer(busy_);
     // The program overwrites without asking and adds no extension, as it always has.
     return to1252(QFileDialog::getSaveFileName(window_, QString(), toQt(fileName), qtFilter(filter),
                                                nullptr, QFileDialog::DontConfirmOverwrite));
