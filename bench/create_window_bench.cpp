@@ -10,7 +10,7 @@
 #include <fstream>
 #include <random>
 
-#include "QuietHost.h"
+#include "model/QuietHost.h"
 #include "model/Puzzle.h"
 #include "ui/GridView.h"
 #include "ui/MainWindow.h"
@@ -35,7 +35,7 @@ QString wordList() {
 }
 
 void BM_CreateInWindow(benchmark::State& state) {
-    lettermaze::bench::QuietHost host;
+    lettermaze::QuietHost host;
     lettermaze::SeededRandom rnd(1);
     lettermaze::ui::MainWindow w(&host, &rnd);
     w.show();

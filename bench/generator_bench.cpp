@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "QuietHost.h"
+#include "model/QuietHost.h"
 #include "model/Generator.h"
 #include "model/Puzzle.h"
 #include "model/Random.h"
@@ -91,7 +91,7 @@ void generate(benchmark::State& state, const Workload& w, SearchKind kind) {
     p.Textm = std::to_string(w.cols);
     p.Textn = std::to_string(w.rows);
     p.Difficulty = w.level;
-    bench::QuietHost host;
+    QuietHost host;
     SeededRandom rnd(1);
     GenerateOptions options;
     options.search = kind;

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "QuietHost.h"
+#include "model/QuietHost.h"
 #include "model/Puzzle.h"
 #include "model/Random.h"
 #include "solve/Cheats.h"
@@ -15,7 +15,7 @@
 namespace {
 
 using namespace lettermaze;
-using lettermaze::bench::QuietHost;
+using lettermaze::QuietHost;
 
 constexpr int kSize = 200;
 constexpr int kWords = 201;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "QuietHost.h"
+#include "model/QuietHost.h"
 #include "files/Library.h"
 #include "model/Random.h"
 
@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (tag && *tag != std::to_string(words)) std::abort();
     }
 
-    fuzzing::QuietHost host;
-    host.answer = "60";
+    QuietHost host;
+    host.inputAnswer = "60";
     SeededRandom random(static_cast<std::uint32_t>(size));
     mnuL_Click(p, host, random, 0);
     return 0;

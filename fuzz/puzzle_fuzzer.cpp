@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "QuietHost.h"
+#include "model/QuietHost.h"
 #include "files/PuzzleFile.h"
 #include "model/Text1252.h"
 
@@ -55,7 +55,7 @@ void check(bool ok) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     LoadLimits limits;
     limits.maxCount = kFuzzMaxCount;
-    fuzzing::QuietHost host;
+    QuietHost host;
     Puzzle p;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     if (!loadPuzzle(p, host, bytes, limits).loaded()) return 0;

@@ -6,10 +6,10 @@
 #include <iterator>
 #include <sstream>
 
-#include "cli/CliHost.h"
 #include "cli/Options.h"
 #include "files/PuzzleFile.h"
 #include "model/Generator.h"
+#include "model/QuietHost.h"
 #include "model/Random.h"
 #include "model/Text1252.h"
 #include "model/WordEntry.h"
@@ -82,7 +82,7 @@ int fail(const std::string& file, const std::string& reason) {
 }
 
 // Loads a puzzle file with the window's rules; on failure prints why and returns false.
-bool load(const std::string& path, Puzzle& p, CliHost& host) {
+bool load(const std::string& path, Puzzle& p, QuietHost& host) {
     std::string bytes;
     if (!readBytes(path, bytes)) {
         fail(path, "cannot be read");
@@ -135,7 +135,7 @@ MakeSettings makeSettings(const Options& o) {
 // Runs the Create button on the words; returns the exit status (0 when a puzzle was made).
 int makePuzzle(Puzzle& p, const std::string& words, const MakeSettings& s, std::uint32_t seed,
                const std::string& source) {
-    CliHost host;
+    QuietHost host;
     p.Textm = s.cols;
     p.Textn = s.rows;
     p.Difficulty = s.level;
@@ -183,8 +183,8 @@ bool save(const Puzzle& p, const std::string& path) {
 
 // Finds every remaining word as "Find all words" does, declining to clear the grid at the end.
 void solveAll(Puzzle& p) {
-    CliHost host;
-    host.completionAnswer = Answer::No;
+    QuietHost host;
+    host.answer = Answer::No;
     SeededRandom rnd(1);
     mnuFAll_Click(p, host, rnd);
 }
@@ -226,7 +226,7 @@ int runGrid(const Args& args) {
     }
     const std::string file = oneFile(o, "grid");
     Puzzle p;
-    CliHost host;
+    QuietHost host;
     if (!load(file, p, host)) return 1;
     emit(gridText(p.FG), true);
     return 0;
@@ -242,7 +242,7 @@ int runWords(const Args& args) {
     }
     const std::string file = oneFile(o, "words");
     Puzzle p;
-    CliHost host;
+    QuietHost host;
     if (!load(file, p, host)) return 1;
     emit(wordsText(p), true);
     return 0;
@@ -260,7 +260,7 @@ int runPage(const Args& args) {
     }
     const std::string file = oneFile(o, "page");
     Puzzle p;
-    CliHost host;
+    QuietHost host;
     if (!load(file, p, host)) return 1;
     const std::string title = cp1252FromUtf8(o.value("--title").value_or("Lettermaze"));
     const bool highlight = o.flag("--highlight") && p.ListF.ListCount() > 0;
@@ -285,7 +285,7 @@ int runPrintPage(const Args& args) {
     const long what = o.number("--what", 0);
     if (what < 0 || what > 2) throw UsageError("--what must be 0, 1 or 2");
     Puzzle p;
-    CliHost host;
+    QuietHost host;
     if (!load(file, p, host)) return 1;
     PrintSettings s;
     s.PrintCancelled = false;
@@ -311,7 +311,7 @@ int runSolve(const Args& args) {
     const auto out = o.value("-o");
     if (!out) throw UsageError("solve needs -o OUT.lm");
     Puzzle p;
-    CliHost host;
+    QuietHost host;
     if (!load(file, p, host)) return 1;
     solveAll(p);
     return save(p, *out) ? 0 : 1;
@@ -329,7 +329,7 @@ int runCheck(const Args& args) {
     }
     const std::string file = oneFile(o, "check");
     Puzzle p;
-    CliHost host;
+    QuietHost host;
     if (!load(file, p, host)) return 1;
     bool flagged = false;
     const auto report = [&](const std::string& word, std::size_t count, bool bad,

@@ -1,18 +1,19 @@
 #pragma once
-// The desktop as the command-line tool plays it: no beeps, no pointer, dialogs answered from
-// settings, and every message kept so the tool can print it.
+// A desktop with no screen: no beeps, no pointer, questions answered from settings, and every
+// message kept. The command-line tool, the benchmarks and the fuzz targets run the core on it.
 #include <string>
 #include <vector>
 
 #include "model/Host.h"
 #include "model/Puzzle.h"
 
-namespace lettermaze::cli {
+namespace lettermaze {
 
-class CliHost : public Host {
+class QuietHost : public Host {
 public:
     std::vector<std::string> messages;
-    Answer completionAnswer = Answer::No;
+    Answer answer = Answer::No;  // to every Yes/No or Yes/No/Cancel question
+    std::string inputAnswer;     // what every input box returns
     std::string folder = ".";
 
     void beep() override {}
@@ -20,10 +21,10 @@ public:
     Answer messageBox(const std::string& text, const std::string&, Buttons buttons,
                       MessageIcon) override {
         messages.push_back(text);
-        return buttons == Buttons::Ok ? Answer::Ok : completionAnswer;
+        return buttons == Buttons::Ok ? Answer::Ok : answer;
     }
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
+        return inputAnswer;
     }
     std::string showOpen(const std::string&, const std::string&) override { return {}; }
     std::string showSave(const std::string&, const std::string&) override { return {}; }
@@ -40,4 +41,4 @@ private:
     std::string clipboard_;
 };
 
-}  // namespace lettermaze::cli
+}  // namespace lettermaze
