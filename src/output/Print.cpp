@@ -65,10 +65,16 @@ std::string arialFont(const std::vector<std::string>& fonts) {
     return {};
 }
 
-std::string defaultPrintFont(const std::vector<std::string>& fonts) {
+std::string defaultPrintFont(const std::vector<std::string>& fonts,
+                             const std::string& arialSubstitute) {
     std::string font = arialFont(fonts);
-    if (font.empty() && !fonts.empty()) font = fonts.front();
-    return font;
+    if (!font.empty()) return font;
+    // Without Arial, the face the desktop shows in its place keeps the page looking as meant;
+    // the first font of an arbitrary list could be a symbol or maths face.
+    const std::string wanted = upper1252(arialSubstitute);
+    for (const std::string& name : fonts)
+        if (!wanted.empty() && upper1252(name) == wanted) return name;
+    return fonts.empty() ? std::string() : fonts.front();
 }
 
 void acceptPrintChoices(PrintSettings& s, const std::string& title, int whatIndex,

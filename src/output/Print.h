@@ -15,8 +15,9 @@ namespace lettermaze {
 std::string buildPrintPage(const Puzzle& p, const PrintSettings& s, bool highlight);
 
 // The print dialog's font when it opens: the first name whose upper case contains "ARIAL", else
-// the first font, else nothing.
-std::string defaultPrintFont(const std::vector<std::string>& fonts);
+// the listed family the desktop substitutes for Arial, else the first font, else nothing.
+std::string defaultPrintFont(const std::vector<std::string>& fonts,
+                             const std::string& arialSubstitute = {});
 
 // The first font whose upper case contains "ARIAL", as reported; empty when there is none.
 std::string arialFont(const std::vector<std::string>& fonts);

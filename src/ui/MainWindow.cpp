@@ -113,14 +113,14 @@ void MainWindow::buildControls() {
     ListW = place(new QListWidget(central), 120, 4920, 2895, 2985);
     ListW->setObjectName(QStringLiteral("ListW"));
     ListW->viewport()->installEventFilter(this);
-    connect(ListW, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!syncing_ && row < p_.ListW.ListCount()) p_.ListW.setListIndex(row);
-    });
+    // The selected index follows what is visibly selected, not Qt's current row: tabbing
+    // into a list makes its top row current without selecting anything.
+    connect(ListW, &QListWidget::itemSelectionChanged, this,
+            [this] { followSelection(ListW, p_.ListW); });
     ListF = place(new QListWidget(central), 3120, 4920, 2895, 2985);
     ListF->setObjectName(QStringLiteral("ListF"));
-    connect(ListF, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!syncing_ && row < p_.ListF.ListCount()) p_.ListF.setListIndex(row);
-    });
+    connect(ListF, &QListWidget::itemSelectionChanged, this,
+            [this] { followSelection(ListF, p_.ListF); });
 
     FG = new GridView(p_, central);
     FG->setObjectName(QStringLiteral("FG"));
@@ -193,11 +193,26 @@ void MainWindow::syncLists() {
             view->clear();
             for (const std::string& item : list.items()) view->addItem(toQt(item));
         }
-        if (view->currentRow() != list.ListIndex()) view->setCurrentRow(list.ListIndex());
+        if (selectedRow(view) != list.ListIndex()) {
+            if (list.ListIndex() >= 0)
+                view->setCurrentRow(list.ListIndex());
+            else
+                view->clearSelection();
+        }
         if (view->isHidden() == list.Visible) view->setVisible(list.Visible);
     };
     mirror(ListW, p_.ListW);
     mirror(ListF, p_.ListF);
+}
+
+int MainWindow::selectedRow(const QListWidget* view) {
+    const QList<QListWidgetItem*> selected = view->selectedItems();
+    return selected.isEmpty() ? -1 : view->row(selected.front());
+}
+
+void MainWindow::followSelection(const QListWidget* view, SortedList& list) {
+    const int row = selectedRow(view);
+    if (!syncing_ && row < list.ListCount()) list.setListIndex(row);
 }
 
 void MainWindow::WordList_Change() {

@@ -90,6 +90,8 @@ private:
     void buildMenus();
     void syncToModel();
     void syncLists();
+    static int selectedRow(const QListWidget* view);
+    void followSelection(const QListWidget* view, SortedList& list);
     void syncWordBox();
     void rebuildLibraryMenu();
     void connectCommands();

@@ -1,6 +1,7 @@
 #include "ui/PrintDialog.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,14 +27,13 @@ FormPrint::FormPrint(PrintSettings& settings, const std::vector<std::string>& fo
     ComboPrintWhat->setToolTip(QStringLiteral("Select what to print"));
     ComboFont = new QComboBox(this);
     LabelExplain = new QLabel(
-        QStringLiteral("Click Print to open the current lettermaze in Internet Explorer.  You can "
-                       "then use Print Preview and Print on the File menu to preview or print the "
-                       "lettermaze."),
+        QStringLiteral("Click Print to open the current lettermaze in your web browser.  You can "
+                       "then print it, or preview it first, with your web browser's print command."),
         this);
     LabelExplain->setWordWrap(true);
     LabelExplain->setMinimumWidth(340);
     CommandPrint = new QPushButton(QStringLiteral("Print"), this);
-    CommandPrint->setToolTip(QStringLiteral("Open this lettermaze in Internet Explorer..."));
+    CommandPrint->setToolTip(QStringLiteral("Open this lettermaze in your web browser..."));
     CommandCancel = new QPushButton(QStringLiteral("Cancel Print"), this);
 
     auto* grid = new QGridLayout(this);
@@ -67,12 +67,10 @@ FormPrint::FormPrint(PrintSettings& settings, const std::vector<std::string>& fo
 void FormPrint::Form_Load(const std::vector<std::string>& fonts) {
     ComboPrintWhat->setCurrentIndex(0);
     // The settings learn the font at once, as the dialog always has done.
-    settings_.PrintFont = arialFont(fonts);
+    const QString arialSubstitute = QFontInfo(QFont(QStringLiteral("Arial"))).family();
+    settings_.PrintFont = defaultPrintFont(fonts, to1252(arialSubstitute));
     for (const std::string& name : fonts) ComboFont->addItem(toQt(name));
-    if (!settings_.PrintFont.empty())
-        ComboFont->setCurrentIndex(ComboFont->findText(toQt(settings_.PrintFont)));
-    else if (ComboFont->count() > 0)
-        ComboFont->setCurrentIndex(0);
+    ComboFont->setCurrentIndex(std::max(0, ComboFont->findText(toQt(settings_.PrintFont))));
 }
 
 void FormPrint::CommandPrint_Click() {

@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -59,6 +60,20 @@ void QtHost::setBusy(bool busy) {
     else QGuiApplication::restoreOverrideCursor();
 }
 
+namespace {
+// Qt wraps a message wider than about 500 pixels; the program's messages are a line or two
+// that read as written, so the box grows to the widest line instead.
+void keepLinesWhole(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label) return;
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& line : box.text().split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    label->setMinimumWidth(widest + 2 * label->margin() + 4);
+}
+}  // namespace
+
 Answer QtHost::messageBox(const std::string& text, const std::string& caption, Buttons buttons,
                           MessageIcon icon) {
     if (beforeModal_) beforeModal_();
@@ -66,6 +81,7 @@ Answer QtHost::messageBox(const std::string& text, const std::string& caption, B
     QMessageBox box(window_);
     box.setWindowTitle(toQt(caption));
     box.setText(toQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    keepLinesWhole(box);
     box.setIcon(icon == MessageIcon::Information   ? QMessageBox::Information
                 : icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                    : QMessageBox::NoIcon);

@@ -34,6 +34,8 @@ menu() {  # menu X KEY: open a menu in the bar and choose an item by its access 
 
 start
 shot start.png
+# The title bar and the task switcher read the icon from the window itself.
+xprop -id "$win" _NET_WM_ICON | grep -q "Icon (48 x 48)" || fail "the window carries no icon"
 # The menu bar's height: the word box's frame is the first dark line below it (8 px down).
 bar=""
 for y in $(seq 2 60); do

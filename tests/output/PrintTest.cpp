@@ -139,6 +139,10 @@ TEST(PrintDialogRules, theFirstFontNamingArialIsChosenElseTheFirstFont) {
     EXPECT_EQ(defaultPrintFont({"DejaVu Sans", "Arial Narrow", "Arial"}), "Arial Narrow");
     EXPECT_EQ(defaultPrintFont({"Liberation Serif", "aRiAl"}), "aRiAl");
     EXPECT_EQ(defaultPrintFont({"Noto Sans", "DejaVu Sans"}), "Noto Sans");
+    EXPECT_EQ(defaultPrintFont({"DejaVu Math TeX Gyre", "Liberation Sans"}, "liberation sans"),
+              "Liberation Sans");
+    EXPECT_EQ(defaultPrintFont({"Noto Sans", "Arial Black"}, "Liberation Sans"), "Arial Black");
+    EXPECT_EQ(defaultPrintFont({"Noto Sans"}, "Liberation Sans"), "Noto Sans");
     EXPECT_EQ(defaultPrintFont({}), "");
     EXPECT_EQ(arialFont({"Noto Sans"}), "");
 }

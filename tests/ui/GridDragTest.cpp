@@ -2,11 +2,13 @@
 // go through the widget exactly as a player's would.
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "fakes/FakeHost.h"
 #include "fakes/ScriptedRandom.h"
 #include "model/WordEntry.h"
+#include "solve/Cheats.h"
 #include "ui/GridView.h"
 #include "ui/MainWindow.h"
 
@@ -154,6 +156,18 @@ private slots:
         QTest::keyClick(w->FG, Qt::Key_Space);
         QTest::keyClick(w->FG, Qt::Key_Escape);
         QVERIFY(!w->FG->pendingLine().has_value());
+    }
+
+    void tabbingIntoTheHiddenListSelectsNoWordUntilOneIsClicked() {
+        setUpPuzzle({"SKIM", "SHUT"});
+        w->Difficulty->setFocus();
+        QTest::keyClick(w->Difficulty, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w->ListW);
+        QCOMPARE(w->puzzle().ListW.ListIndex(), -1);
+        QVERIFY(!lettermaze::mnuCheat_Click(w->puzzle()).findSelected);
+        const QRect second = w->ListW->visualItemRect(w->ListW->item(1));
+        QTest::mouseClick(w->ListW->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+        QCOMPARE(w->puzzle().ListW.ListIndex(), 1);
     }
 
     void theMarkerFollowsThePointerAndAReleaseOffTheGridTestsNothing() {

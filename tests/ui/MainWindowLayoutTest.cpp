@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -156,6 +158,23 @@ private slots:
         QVERIFY(m.icon == MessageIcon::Information);
         QVERIFY(m.text.starts_with("Lettermaze v1.1 provided by "));
         QCOMPARE(std::count(m.text.begin(), m.text.end(), '\n'), 1);
+    }
+
+    void theRealAboutBoxKeepsEachOfItsTwoLinesOnOneScreenLine() {
+        MainWindow w;  // the desktop's own message boxes
+        int labelHeight = 0, lineHeight = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            labelHeight = label->heightForWidth(label->width());
+            if (labelHeight < 0) labelHeight = label->sizeHint().height();
+            lineHeight = QFontMetrics(label->font()).lineSpacing();
+            box->accept();
+        });
+        w.mnuAbout->trigger();
+        QVERIFY(lineHeight > 0);
+        QVERIFY2(labelHeight < 3 * lineHeight, qPrintable(QString::number(labelHeight)));
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "ui/Codec.h"
 #include "ui/PrintDialog.h"
 
 using lettermaze::PrintSettings;
@@ -38,12 +39,12 @@ class PrintDialogTest : public QObject {
         QCOMPARE(dialog.ComboPrintWhat->currentIndex(), 0);
         QCOMPARE(dialog.ComboPrintWhat->toolTip(), QStringLiteral("Select what to print"));
         QCOMPARE(dialog.LabelExplain->text(),
-                 QStringLiteral("Click Print to open the current lettermaze in Internet Explorer.  "
-                                "You can then use Print Preview and Print on the File menu to "
-                                "preview or print the lettermaze."));
+                 QStringLiteral("Click Print to open the current lettermaze in your web browser.  "
+                                "You can then print it, or preview it first, with your web "
+                                "browser's print command."));
         QCOMPARE(dialog.CommandPrint->text(), QStringLiteral("Print"));
         QCOMPARE(dialog.CommandPrint->toolTip(),
-                 QStringLiteral("Open this lettermaze in Internet Explorer..."));
+                 QStringLiteral("Open this lettermaze in your web browser..."));
         QCOMPARE(dialog.CommandCancel->text(), QStringLiteral("Cancel Print"));
         QVERIFY(dialog.isModal());
         QStringList labels;
@@ -77,12 +78,16 @@ class PrintDialogTest : public QObject {
         QCOMPARE(s.PrintFont, std::string("Arial Narrow"));
     }
 
-    void withoutAnArialFontTheFirstFontIsSelected() {
+    void withoutAnArialFontTheDesktopsStandInForArialIsSelected() {
+        const std::string standIn = lettermaze::ui::to1252(QFontInfo(QFont(QStringLiteral("Arial"))).family());
         PrintSettings s;
         s.PrintFont = "old";
-        FormPrint dialog(s, {"Noto Serif", "DejaVu Sans"});
-        QCOMPARE(dialog.ComboFont->currentIndex(), 0);
-        QCOMPARE(s.PrintFont, std::string());
+        FormPrint dialog(s, {"DejaVu Math TeX Gyre", standIn, "Noto Serif"});
+        QCOMPARE(dialog.ComboFont->currentIndex(), 1);
+        QCOMPARE(s.PrintFont, standIn);
+        FormPrint unlisted(s, {"Noto Serif", "DejaVu Sans"});
+        QCOMPARE(unlisted.ComboFont->currentIndex(), 0);
+        QCOMPARE(s.PrintFont, std::string("Noto Serif"));
         PrintSettings none;
         FormPrint empty(none, {});
         QCOMPARE(empty.ComboFont->count(), 0);
