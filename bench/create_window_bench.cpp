@@ -39,16 +39,16 @@ void BM_CreateInWindow(benchmark::State& state) {
     lettermaze::SeededRandom rnd(1);
     lettermaze::ui::MainWindow w(&host, &rnd);
     w.show();
-    w.WordList->setPlainText(wordList());
-    w.Textm->setText(QStringLiteral("200"));
-    w.Textn->setText(QStringLiteral("200"));
-    w.Difficulty->setValue(9);
+    w.wordBox->setPlainText(wordList());
+    w.columnsBox->setText(QStringLiteral("200"));
+    w.rowsBox->setText(QStringLiteral("200"));
+    w.difficultySlider->setValue(9);
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        w.CommandGo->click();
-        w.FG->viewport()->repaint();
+        w.createButton->click();
+        w.gridView->viewport()->repaint();
     }
-    state.counters["listed"] = static_cast<double>(w.puzzle().ListW.ListCount());
+    state.counters["listed"] = static_cast<double>(w.puzzle().hiddenWords.count());
 }
 BENCHMARK(BM_CreateInWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

@@ -83,27 +83,26 @@ std::string wordText(const Workload& w) {
 
 void generate(benchmark::State& state, const Workload& w, SearchKind kind) {
     Puzzle p;
-    setWordListText(p, wordText(w));
-    if (p.WordList.empty()) {
+    GenerationScratch scratch;
+    const PuzzleRequest request{filterWordText(wordText(w), 0).text, std::to_string(w.cols),
+                                std::to_string(w.rows), w.level};
+    if (request.wordText.empty()) {
         state.SkipWithError("no words: /usr/share/dict/words is missing (package wamerican)");
         return;
     }
-    p.Textm = std::to_string(w.cols);
-    p.Textn = std::to_string(w.rows);
-    p.Difficulty = w.level;
     QuietHost host;
     SeededRandom rnd(1);
     GenerateOptions options;
     options.search = kind;
     for (auto _ : state) {
         rnd.reseed(1);
-        if (CommandGo_Click(p, host, rnd, options) != GenerateOutcome::Created) {
+        if (generatePuzzle(p, scratch, request, host, rnd, options) != GenerateOutcome::Created) {
             state.SkipWithError("no puzzle was made");
             return;
         }
     }
-    state.counters["listed"] = p.ListW.ListCount();
-    state.counters["attempts"] = p.scratch.AttemptsMade;
+    state.counters["listed"] = p.hiddenWords.count();
+    state.counters["attempts"] = scratch.attemptsMade;
 }
 
 // Shows the results as usual and keeps each benchmark's time (its median when repeated) for

@@ -36,11 +36,11 @@ constexpr int kDirs[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
 Puzzle largestPuzzle() {
     SeededRandom rnd(20240607);
     Puzzle p;
-    p.FG.setRows(kSize);
-    p.FG.setCols(kSize);
+    p.grid.setRowCount(kSize);
+    p.grid.setColumnCount(kSize);
     std::vector<char> cells(static_cast<std::size_t>(kSize * kSize), 0);
     std::set<std::string> used;
-    while (p.ListW.ListCount() < kWords) {
+    while (p.hiddenWords.count() < kWords) {
         const std::string word = randomWord(rnd);
         const std::string reversed(word.rbegin(), word.rend());
         // The hidden list never holds a word twice, nor a word and its reversal.
@@ -62,18 +62,18 @@ Puzzle largestPuzzle() {
             cells[static_cast<std::size_t>((row + k * d[0]) * kSize + col + k * d[1])] =
                 run[static_cast<std::size_t>(k)];
         used.insert(word);
-        p.ListW.AddItem(word);
-        p.Placements.push_back(
+        p.hiddenWords.add(word);
+        p.placements.push_back(
             PlacementRecord::placed(word, col + 1, row + 1, endCol + 1, endRow + 1));
     }
     for (int r = 0; r < kSize; ++r)
         for (int c = 0; c < kSize; ++c) {
             char& cell = cells[static_cast<std::size_t>(r * kSize + c)];
             if (cell == 0) cell = static_cast<char>('A' + below(rnd, 26));
-            p.FG.setTextMatrix(r, c, std::string(1, cell));
+            p.grid.setLetterAt(r, c, std::string(1, cell));
         }
-    p.FG.Visible = true;
-    p.GridActive = true;
+    p.shown = true;
+    p.inPlay = true;
     return p;
 }
 
@@ -86,9 +86,9 @@ void BM_FindAllWords200x200(benchmark::State& state) {
         state.PauseTiming();
         p = start;
         state.ResumeTiming();
-        mnuFAll_Click(p, host, rnd);
+        findAllWords(p, host, rnd);
         state.PauseTiming();
-        if (p.ListF.ListCount() != kWords || p.GridActive) {
+        if (p.foundWords.count() != kWords || p.inPlay) {
             state.SkipWithError("Find all did not find every word");
             break;
         }

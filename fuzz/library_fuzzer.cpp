@@ -13,20 +13,20 @@
 using namespace lettermaze;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Puzzle p;
+    WindowState window;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    loadLibraryText(p, bytes);
+    loadLibraryText(window, bytes);
 
-    if (p.LibraryLists.size() > p.mnuL.size()) std::abort();
-    for (std::size_t i = 0; i < p.LibraryLists.size(); ++i) {
-        const auto& tag = p.mnuL[i].Tag;
-        const auto words = std::count(p.LibraryLists[i].begin(), p.LibraryLists[i].end(), '\r');
+    if (window.libraryLists.size() > window.libraryMenu.size()) std::abort();
+    for (std::size_t i = 0; i < window.libraryLists.size(); ++i) {
+        const auto& tag = window.libraryMenu[i].wordCount;
+        const auto words = std::count(window.libraryLists[i].begin(), window.libraryLists[i].end(), '\r');
         if (tag && *tag != std::to_string(words)) std::abort();
     }
 
     QuietHost host;
     host.inputAnswer = "60";
     SeededRandom random(static_cast<std::uint32_t>(size));
-    mnuL_Click(p, host, random, 0);
+    addWordsFromList(window, host, random, 0);
     return 0;
 }

@@ -24,22 +24,22 @@ bool plain(const std::string& s) {
 }
 
 bool canCarryExactly(const Puzzle& p) {
-    const Grid& g = p.FG;
-    for (int r = 0; r < g.Rows(); ++r) {
+    const Grid& g = p.grid;
+    for (int r = 0; r < g.rowCount(); ++r) {
         std::string line;
-        for (int c = 0; c < g.Cols(); ++c) line += g.TextMatrix(r, c);
+        for (int c = 0; c < g.columnCount(); ++c) line += g.letterAt(r, c);
         // Letter lines are trimmed when read, so a row may not begin or end with a space.
         if (!plain(line) || trimSpaces(line) != line) return false;
     }
-    for (const auto* list : {&p.ListW, &p.ListF})
+    for (const auto* list : {&p.hiddenWords, &p.foundWords})
         for (const std::string& w : list->items())
             if (!plain(w)) return false;
     // The records read back are as many as the lists hold words, and a field that was never
     // filled reads back as an empty word or 0.
-    const std::size_t words = static_cast<std::size_t>(p.ListW.ListCount()) +
-                              static_cast<std::size_t>(p.ListF.ListCount());
-    if (p.Placements.size() != words) return false;
-    for (const PlacementRecord& rec : p.Placements) {
+    const std::size_t words = static_cast<std::size_t>(p.hiddenWords.count()) +
+                              static_cast<std::size_t>(p.foundWords.count());
+    if (p.placements.size() != words) return false;
+    for (const PlacementRecord& rec : p.placements) {
         if (!rec.word || !rec.x1 || !rec.y1 || !rec.x2 || !rec.y2) return false;
         if (!plain(*rec.word) || *rec.word == "E") return false;
     }
@@ -60,10 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     if (!loadPuzzle(p, host, bytes, limits).loaded()) return 0;
 
-    check(p.FG.Visible);
-    check(p.GridActive == (p.ListW.ListCount() > 0));
-    for (int r = 0; r < p.FG.Rows(); ++r)
-        for (int c = 0; c < p.FG.Cols(); ++c) check(p.FG.TextMatrix(r, c).size() <= 1);
+    check(p.shown);
+    check(p.inPlay == (p.hiddenWords.count() > 0));
+    for (int r = 0; r < p.grid.rowCount(); ++r)
+        for (int c = 0; c < p.grid.columnCount(); ++c) check(p.grid.letterAt(r, c).size() <= 1);
 
     const std::string saved = puzzleFileText(p);
     Puzzle again;

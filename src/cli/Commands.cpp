@@ -136,16 +136,14 @@ MakeSettings makeSettings(const Options& o) {
 int makePuzzle(Puzzle& p, const std::string& words, const MakeSettings& s, std::uint32_t seed,
                const std::string& source) {
     QuietHost host;
-    p.Textm = s.cols;
-    p.Textn = s.rows;
-    p.Difficulty = s.level;
-    setWordListText(p, wordBoxText(words));
+    // The words pass the word box's typing filter, as if typed there.
+    const PuzzleRequest request{filterWordText(wordBoxText(words), 0).text, s.cols, s.rows, s.level};
     // The same preparation the button makes, to name the words that found no room.
-    Puzzle copy = p;
+    GenerationScratch scratch;
     PreparedWords prepared;
-    prepareWords(copy, prepared);
+    prepareWords(request.wordText, scratch, prepared);
     SeededRandom rnd(seed);
-    switch (CommandGo_Click(p, host, rnd)) {
+    switch (generatePuzzle(p, scratch, request, host, rnd)) {
         case GenerateOutcome::BadSize:
             throw UsageError("the grid size must be 4 to 200 rows and columns");
         case GenerateOutcome::NothingToPlace:
@@ -154,10 +152,10 @@ int makePuzzle(Puzzle& p, const std::string& words, const MakeSettings& s, std::
         case GenerateOutcome::Created: break;
     }
     // The window says nothing of words that found no room; a batch user needs to know.
-    for (std::size_t k = 0; k < p.Placements.size() && k < prepared.WordsToPlace.size(); ++k)
-        if (p.Placements[k].empty())
+    for (std::size_t k = 0; k < p.placements.size() && k < prepared.words.size(); ++k)
+        if (p.placements[k].empty())
             std::cerr << "lettermaze-cli: " << source << ": not placed: "
-                      << utf8From1252(prepared.WordsToPlace[k]) << "\n";
+                      << utf8From1252(prepared.words[k]) << "\n";
     return 0;
 }
 
@@ -186,7 +184,7 @@ void solveAll(Puzzle& p) {
     QuietHost host;
     host.answer = Answer::No;
     SeededRandom rnd(1);
-    mnuFAll_Click(p, host, rnd);
+    findAllWords(p, host, rnd);
 }
 
 }  // namespace
@@ -212,7 +210,7 @@ int runMake(const Args& args) {
                                   s.seeded ? s.seed : SeededRandom::clockSeed(), source);
     if (status != 0) return status;
     if (const auto out = o.value("-o")) return save(p, *out) ? 0 : 1;
-    emit(gridText(p.FG), true);
+    emit(gridText(p.grid), true);
     return 0;
 }
 
@@ -228,7 +226,7 @@ int runGrid(const Args& args) {
     Puzzle p;
     QuietHost host;
     if (!load(file, p, host)) return 1;
-    emit(gridText(p.FG), true);
+    emit(gridText(p.grid), true);
     return 0;
 }
 
@@ -263,11 +261,11 @@ int runPage(const Args& args) {
     QuietHost host;
     if (!load(file, p, host)) return 1;
     const std::string title = cp1252FromUtf8(o.value("--title").value_or("Lettermaze"));
-    const bool highlight = o.flag("--highlight") && p.ListF.ListCount() > 0;
+    const bool highlight = o.flag("--highlight") && p.foundWords.count() > 0;
     if (o.flag("--clipboard"))
-        emit(BuildPage(p, PageForm::Clipboard, title, highlight), false);
+        emit(buildPage(p, PageForm::Clipboard, title, highlight), false);
     else
-        emit(BuildPage(p, PageForm::Web, title, highlight) + "\r\n", false);
+        emit(buildPage(p, PageForm::Web, title, highlight) + "\r\n", false);
     return 0;
 }
 
@@ -288,13 +286,13 @@ int runPrintPage(const Args& args) {
     QuietHost host;
     if (!load(file, p, host)) return 1;
     PrintSettings s;
-    s.PrintCancelled = false;
-    s.PrintWhat = static_cast<std::int16_t>(what);
-    s.PrintTitle = trimSpaces(cp1252FromUtf8(o.value("--title").value_or("Lettermaze")));
-    s.PrintFont = trimSpaces(upper1252(cp1252FromUtf8(o.value("--font").value_or("arial"))));
-    for (char& c : s.PrintFont)
+    s.cancelled = false;
+    s.what = static_cast<std::int16_t>(what);
+    s.title = trimSpaces(cp1252FromUtf8(o.value("--title").value_or("Lettermaze")));
+    s.font = trimSpaces(upper1252(cp1252FromUtf8(o.value("--font").value_or("arial"))));
+    for (char& c : s.font)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    const bool highlight = o.flag("--highlight") && p.ListF.ListCount() > 0 && what != 2;
+    const bool highlight = o.flag("--highlight") && p.foundWords.count() > 0 && what != 2;
     emit(buildPrintPage(p, s, highlight) + "\r\n", false);
     return 0;
 }
@@ -338,9 +336,9 @@ int runCheck(const Args& args) {
                   << "\n";
         flagged = flagged || bad;
     };
-    for (const SortedList* list : {&p.ListW, &p.ListF})
+    for (const SortedList* list : {&p.hiddenWords, &p.foundWords})
         for (const std::string& w : list->items()) {
-            const std::size_t n = findOccurrences(p.FG, w).size();
+            const std::size_t n = findOccurrences(p.grid, w).size();
             report(w, n, n != 1, n == 0 ? "NOT FOUND" : "MORE THAN ONCE");
         }
     if (const auto forbid = o.value("--forbid")) {
@@ -352,7 +350,7 @@ int runCheck(const Args& args) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             const std::string w = upper1252(trimSpaces(line));
             if (w.empty()) continue;
-            const std::size_t n = findOccurrences(p.FG, w).size();
+            const std::size_t n = findOccurrences(p.grid, w).size();
             if (n > 0) report(w, n, true, "FORBIDDEN");
         }
     }
@@ -393,11 +391,11 @@ int runBatch(const Args& args) {
         const int status = makePuzzle(p, words, s, seed, source);
         if (status != 0) return status;
         if (!save(p, base + ".lm")) return 1;
-        if (!writeBytes(base + ".htm", BuildPage(p, PageForm::Web, "Lettermaze", false) + "\r\n"))
+        if (!writeBytes(base + ".htm", buildPage(p, PageForm::Web, "Lettermaze", false) + "\r\n"))
             return fail(base + ".htm", "cannot be written");
         solveAll(p);
         if (!writeBytes(base + "-key.htm",
-                        BuildPage(p, PageForm::Web, "Lettermaze - answers", true) + "\r\n"))
+                        buildPage(p, PageForm::Web, "Lettermaze - answers", true) + "\r\n"))
             return fail(base + "-key.htm", "cannot be written");
         std::cout << base << ".lm\n";
     }

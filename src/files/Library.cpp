@@ -2,7 +2,7 @@
 //
 // The file is a run of lists, each a name line, its word lines and an "[END]" line. Lines end at
 // CR LF or a lone CR; a lone LF belongs to the line. Each list becomes one element of
-// LibraryLists (its words, each followed by CR) and one Word lists menu item whose Tag is its
+// the library lists (its words, each followed by CR) and one Word lists menu item holding its
 // word count. The counters are 16-bit, as the menu's indices are: a file that would overflow
 // them, or that ends inside a list, ends the load where it stands.
 //
@@ -70,13 +70,13 @@ bool readWords(LineReader& in, std::string& words, int& count) {
     }
 }
 
-// The count that choosing an item works with: its Tag, or, for a list whose load was cut
+// The count that choosing an item works with: its word count, or, for a list whose load was cut
 // short, the words it did keep.
-long itemCount(const Puzzle& p, std::size_t index) {
-    const LibraryMenuItem& item = p.mnuL[index];
-    if (item.Tag) return toInt32(std::floor(numericValue(*item.Tag))).value_or(0);
-    if (index >= p.LibraryLists.size()) return 0;
-    const std::string& words = p.LibraryLists[index];
+long itemCount(const WindowState& window, std::size_t index) {
+    const LibraryMenuItem& item = window.libraryMenu[index];
+    if (item.wordCount) return toInt32(std::floor(numericValue(*item.wordCount))).value_or(0);
+    if (index >= window.libraryLists.size()) return 0;
+    const std::string& words = window.libraryLists[index];
     return static_cast<long>(std::count(words.begin(), words.end(), '\r'));
 }
 
@@ -120,7 +120,7 @@ bool onlyBlankLines(const std::string& text) {
 
 }  // namespace
 
-void loadLibraryText(Puzzle& p, std::string_view bytes) {
+void loadLibraryText(WindowState& window, std::string_view bytes) {
     LineReader in(bytes);
     int i = -1;
     while (!in.atEnd()) {
@@ -130,31 +130,31 @@ void loadLibraryText(Puzzle& p, std::string_view bytes) {
         // A name on the last line, with nothing after it, makes no list.
         if (in.atEnd()) return;
         const auto item = static_cast<std::size_t>(i);
-        if (item >= p.mnuL.size()) p.mnuL.resize(item + 1);
-        p.mnuWLEnabled = true;
-        p.mnuL[item].Caption = trimSpaces(name);
-        p.LibraryLists.resize(item + 1);
-        p.LibraryLists[item].clear();
+        if (item >= window.libraryMenu.size()) window.libraryMenu.resize(item + 1);
+        window.libraryMenuEnabled = true;
+        window.libraryMenu[item].caption = trimSpaces(name);
+        window.libraryLists.resize(item + 1);
+        window.libraryLists[item].clear();
         int count = 0;
-        if (name != kEndMarker && !readWords(in, p.LibraryLists[item], count)) return;
-        p.mnuL[item].Tag = std::to_string(count);
+        if (name != kEndMarker && !readWords(in, window.libraryLists[item], count)) return;
+        window.libraryMenu[item].wordCount = std::to_string(count);
     }
 }
 
-bool loadLibrary(Puzzle& p, const std::string& path) {
+bool loadLibrary(WindowState& window, const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (file.bad()) return false;
-    loadLibraryText(p, bytes);
+    loadLibraryText(window, bytes);
     return true;
 }
 
-void mnuL_Click(Puzzle& p, Host& host, Random& random, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= p.mnuL.size()) return;
+void addWordsFromList(WindowState& window, Host& host, Random& random, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= window.libraryMenu.size()) return;
     const auto item = static_cast<std::size_t>(index);
-    const long count = itemCount(p, item);
-    const std::string name = p.mnuL[item].Caption;
+    const long count = itemCount(window, item);
+    const std::string name = window.libraryMenu[item].caption;
     const std::string countText = std::to_string(count);
 
     const std::string answer = host.inputBox(
@@ -165,36 +165,36 @@ void mnuL_Click(Puzzle& p, Host& host, Random& random, int index) {
     const long n = wanted > static_cast<double>(count) ? count : static_cast<long>(wanted);
 
     const std::vector<std::string> pieces =
-        item < p.LibraryLists.size() ? splitAtCr(p.LibraryLists[item]) : std::vector<std::string>{};
+        item < window.libraryLists.size() ? splitAtCr(window.libraryLists[item]) : std::vector<std::string>{};
     const std::string s = drawWords(pieces, n, random);
 
-    if (onlyBlankLines(p.WordList)) {
-        setWordListText(p, s);
+    if (onlyBlankLines(window.wordText)) {
+        setWordText(window, s);
         return;
     }
     // Show what would be replaced before asking.
-    p.WordListSelStart = 0;
-    p.WordListSelLength = static_cast<int>(p.WordList.size());
+    window.wordSelectionStart = 0;
+    window.wordSelectionLength = static_cast<int>(window.wordText.size());
     host.processEvents();
     switch (host.messageBox("Do you want to replace the words already entered?",
                             "Add to current words or replace them?", Buttons::YesNoCancel,
                             MessageIcon::None)) {
         case Answer::Yes:
-            setWordListText(p, s);
+            setWordText(window, s);
             break;
         case Answer::No:
-            AppendWords(p, s);
+            appendWords(window, s);
             break;
         default:
             break;
     }
 }
 
-void AppendWords(Puzzle& p, const std::string& s) {
-    std::string text = p.WordList;
+void appendWords(WindowState& window, const std::string& s) {
+    std::string text = window.wordText;
     while (!text.empty() && (text.back() == ' ' || text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
-    setWordListText(p, text.empty() ? s : text + "\r\n" + s);
+    setWordText(window, text.empty() ? s : text + "\r\n" + s);
 }
 
 }  // namespace lettermaze

@@ -20,7 +20,7 @@ bool deleted(unsigned char c) {
 }
 }  // namespace
 
-void mnuPaste_Click(Puzzle& p, Host& host) {
+void pasteNewWords(WindowState& window, Host& host) {
     std::string text;
     for (char c : upper1252(host.clipboardText()))
         if (!deleted(static_cast<unsigned char>(c))) text += c;
@@ -35,7 +35,7 @@ void mnuPaste_Click(Puzzle& p, Host& host) {
         if (space == std::string::npos) break;
         start = space + 1;
     }
-    AppendWords(p, s);
+    appendWords(window, s);
 }
 
 }  // namespace lettermaze

@@ -8,6 +8,8 @@
 #include <exception>
 
 #include "files/FileReplace.h"
+#include "files/PuzzleLoader.h"
+#include "model/FitGrid.h"
 #include "model/Text1252.h"
 
 namespace lettermaze {
@@ -46,22 +48,22 @@ void numberLine(std::string& out, const std::optional<double>& v) {
 }  // namespace
 
 std::string puzzleFileText(const Puzzle& p) {
-    const Grid& g = p.FG;
+    const Grid& g = p.grid;
     std::string out;
-    out.reserve(static_cast<std::size_t>(g.Rows()) * static_cast<std::size_t>(g.Cols()) * 12 + 64);
-    line(out, numberText(g.Rows()));
-    line(out, numberText(g.Cols()));
-    for (int r = 0; r < g.Rows(); ++r) {
-        for (int c = 0; c < g.Cols(); ++c) out += g.TextMatrix(r, c);
+    out.reserve(static_cast<std::size_t>(g.rowCount()) * static_cast<std::size_t>(g.columnCount()) * 12 + 64);
+    line(out, numberText(g.rowCount()));
+    line(out, numberText(g.columnCount()));
+    for (int r = 0; r < g.rowCount(); ++r) {
+        for (int c = 0; c < g.columnCount(); ++c) out += g.letterAt(r, c);
         out += kLineEnd;
     }
-    for (int r = 0; r < g.Rows(); ++r)
-        for (int c = 0; c < g.Cols(); ++c) line(out, numberText(g.backColor(r, c)));
-    for (const std::string& w : p.ListW.items()) line(out, w);
+    for (int r = 0; r < g.rowCount(); ++r)
+        for (int c = 0; c < g.columnCount(); ++c) line(out, numberText(g.colourAt(r, c)));
+    for (const std::string& w : p.hiddenWords.items()) line(out, w);
     line(out, "E");
-    for (const std::string& w : p.ListF.items()) line(out, w);
+    for (const std::string& w : p.foundWords.items()) line(out, w);
     line(out, "E");
-    for (const PlacementRecord& rec : p.Placements) {
+    for (const PlacementRecord& rec : p.placements) {
         line(out, rec.word.value_or(std::string()));
         numberLine(out, rec.x1);
         numberLine(out, rec.y1);
@@ -80,27 +82,29 @@ bool savePuzzleFile(const Puzzle& p, const std::string& fileName) {
     }
 }
 
-void mnuSW_Click(Puzzle& p, Host& host) {
-    p.CDFileName = host.showSave(kPuzzleFilter, p.CDFileName);
-    if (p.CDFileName.empty()) return;
+void savePuzzle(Puzzle& p, WindowState& window, Host& host) {
+    window.dialogFileName = host.showSave(kPuzzleFilter, window.dialogFileName);
+    if (window.dialogFileName.empty()) return;
     host.setBusy(true);
-    p.FG.Visible = false;
+    p.shown = false;
     // Failures are silent; the earlier file, if any, is left as it was.
-    savePuzzleFile(p, p.CDFileName);
-    p.FG.Visible = true;
+    savePuzzleFile(p, window.dialogFileName);
+    p.shown = true;
     host.setBusy(false);
 }
 
-void mnuOpen_Click(Puzzle& p, Host& host) {
-    p.CDFileName = host.showOpen(kPuzzleFilter, p.CDFileName);
-    OpenLM(p, host, p.CDFileName);
+void openPuzzle(Puzzle& p, WindowState& window, Host& host) {
+    window.dialogFileName = host.showOpen(kPuzzleFilter, window.dialogFileName);
+    openPuzzleFile(p, window, host, window.dialogFileName);
     host.setBusy(false);
 }
 
-void OpenLM(Puzzle& p, Host& host, const std::string& fileName) {
+void openPuzzleFile(Puzzle& p, WindowState& window, Host& host, const std::string& fileName) {
     const std::string name = trimSpaces(fileName);
     if (name.size() < 4) return;
-    loadPuzzleFile(p, host, pathFrom1252(name));
+    if (loadPuzzleFile(p, host, pathFrom1252(name)).loaded())
+        fitGrid(window.gridFrame, p.grid.rowCount(), p.grid.columnCount(), window.width,
+                window.height);
 }
 
 }  // namespace lettermaze

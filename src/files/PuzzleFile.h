@@ -7,6 +7,7 @@
 #include "files/PuzzleLoader.h"
 #include "model/Host.h"
 #include "model/Puzzle.h"
+#include "model/WindowState.h"
 
 namespace lettermaze {
 
@@ -21,14 +22,14 @@ std::string puzzleFileText(const Puzzle& p);
 bool savePuzzleFile(const Puzzle& p, const std::string& fileName);
 
 // File > Save lettermaze...: asks for a name and writes the puzzle; failures are silent.
-void mnuSW_Click(Puzzle& p, Host& host);
+void savePuzzle(Puzzle& p, WindowState& window, Host& host);
 
 // File > Open lettermaze...: asks for a name and loads it.
-void mnuOpen_Click(Puzzle& p, Host& host);
+void openPuzzle(Puzzle& p, WindowState& window, Host& host);
 
 // Loads the named puzzle file (also used with the command line at start-up). Names of fewer
 // than four characters, spaces trimmed, are ignored; failures are silent except for a file of
 // the old format, which gets a message.
-void OpenLM(Puzzle& p, Host& host, const std::string& fileName);
+void openPuzzleFile(Puzzle& p, WindowState& window, Host& host, const std::string& fileName);
 
 }  // namespace lettermaze

@@ -14,7 +14,6 @@
 
 #include "config/Publisher.h"
 #include "files/FieldReader.h"
-#include "model/FitGrid.h"
 #include "model/NumericValue.h"
 #include "model/Text1252.h"
 
@@ -34,14 +33,14 @@ class Loader {
         : p_(p), host_(host), in_(in), limits_(limits) {}
 
     void run() {
-        p_.FG.setRows(count("row count"));
-        p_.FG.setCols(count("column count"));
+        p_.grid.setRowCount(count("row count"));
+        p_.grid.setColumnCount(count("column count"));
         letters();
         colours();
-        p_.ListW.Clear();
-        p_.ListF.Clear();
-        words(p_.ListW, "hidden words");
-        words(p_.ListF, "found words");
+        p_.hiddenWords.clear();
+        p_.foundWords.clear();
+        words(p_.hiddenWords, "hidden words");
+        words(p_.foundWords, "found words");
         records();
     }
 
@@ -65,11 +64,11 @@ class Loader {
     }
 
     void letters() {
-        Grid& g = p_.FG;
-        for (int r = 0; r < g.Rows(); ++r) {
+        Grid& g = p_.grid;
+        for (int r = 0; r < g.rowCount(); ++r) {
             const std::string s = trimSpaces(field("letters"));
-            for (int c = 0; c < g.Cols(); ++c)
-                g.setTextMatrix(r, c,
+            for (int c = 0; c < g.columnCount(); ++c)
+                g.setLetterAt(r, c,
                                 static_cast<std::size_t>(c) < s.size()
                                     ? std::string(1, s[static_cast<std::size_t>(c)])
                                     : std::string());
@@ -78,9 +77,9 @@ class Loader {
     }
 
     void colours() {
-        Grid& g = p_.FG;
-        for (int r = 0; r < g.Rows(); ++r)
-            for (int c = 0; c < g.Cols(); ++c) {
+        Grid& g = p_.grid;
+        for (int r = 0; r < g.rowCount(); ++r)
+            for (int c = 0; c < g.columnCount(); ++c) {
                 const std::string s = field("colours");
                 // The first version wrote colour names here.
                 if (s.size() > 2 && (s[0] == 'Y' || s[0] == 'W')) {
@@ -94,7 +93,7 @@ class Loader {
                     g.touch();
                     fail("the colour \"" + s + "\" is out of range");
                 }
-                g.setBackColor(r, c, *colour);
+                g.setColourAt(r, c, *colour);
             }
         g.touch();
     }
@@ -106,7 +105,7 @@ class Loader {
         std::vector<std::string> found;
         const auto addAll = [&] {
             std::stable_sort(found.begin(), found.end(), listLess);
-            for (const std::string& w : found) list.AddItem(w);
+            for (const std::string& w : found) list.add(w);
         };
         try {
             for (std::string s = trimSpaces(field(section)); s != "E";
@@ -120,11 +119,11 @@ class Loader {
     }
 
     void records() {
-        const std::size_t n = static_cast<std::size_t>(p_.ListW.ListCount()) +
-                              static_cast<std::size_t>(p_.ListF.ListCount());
+        const std::size_t n = static_cast<std::size_t>(p_.hiddenWords.count()) +
+                              static_cast<std::size_t>(p_.foundWords.count());
         for (std::size_t k = 0; k < n; ++k) {
-            p_.Placements.resize(k + 1);
-            PlacementRecord& rec = p_.Placements[k];
+            p_.placements.resize(k + 1);
+            PlacementRecord& rec = p_.placements[k];
             std::optional<double>* numbers[] = {&rec.x1, &rec.y1, &rec.x2, &rec.y2};
             for (int f = 0; f < 5; ++f) {
                 std::string s = field("placement records");
@@ -150,14 +149,13 @@ LoadResult readPuzzle(Puzzle& p, Host& host, std::streambuf& in, const LoadLimit
     } catch (const LoadStop& stop) {
         return {stop.outcome, stop.reason};
     } catch (const std::bad_alloc&) {
-        p.FG.touch();
+        p.grid.touch();
         return {LoadOutcome::Failed, "not enough memory"};
     } catch (const std::exception& e) {
-        p.FG.touch();
+        p.grid.touch();
         return {LoadOutcome::Failed, e.what()};
     }
-    FitGrid(p);
-    p.GridActive = p.ListW.ListCount() > 0;
+    p.inPlay = p.hiddenWords.count() > 0;
     return {LoadOutcome::Loaded, {}};
 }
 
@@ -166,10 +164,10 @@ LoadResult readPuzzle(Puzzle& p, Host& host, std::streambuf& in, const LoadLimit
 template <typename Open>
 LoadResult showingBusy(Puzzle& p, Host& host, const LoadLimits& limits, Open open) {
     host.setBusy(true);
-    p.FG.Visible = false;
+    p.shown = false;
     LoadResult r{LoadOutcome::Failed, "the file cannot be opened"};
     if (std::streambuf* in = open()) r = readPuzzle(p, host, *in, limits);
-    if (r.loaded()) p.FG.Visible = true;
+    if (r.loaded()) p.shown = true;
     host.setBusy(false);
     return r;
 }

@@ -26,36 +26,36 @@ Direction wordDirection(float r, float q) {
     return Direction::Down;
 }
 
-AttemptsResult layAttempts(Puzzle& p, const std::vector<std::string>& words,
+AttemptsResult layAttempts(GenerationScratch& scratch, const std::vector<std::string>& words,
                            const LevelRules& rules, PlacementSearch& search, Random& rnd,
                            std::chrono::steady_clock::duration attemptTimeLimit) {
-    const int cols = p.GridCols, rows = p.GridRows;
+    const int cols = scratch.columns, rows = scratch.rows;
     const int W = static_cast<int>(words.size());
-    GenerationScratch& s = p.scratch;
+    GenerationScratch& s = scratch;
     AttemptsResult result;
     result.placedWords.resize(kMaxAttempts);
     std::string text;
     for (int a = 1;; ++a) {
         const auto started = std::chrono::steady_clock::now();
-        s.WorkGrid.assign(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows),
+        s.workGrid.assign(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows),
                           kEmptyCell);
-        search.attach(s.WorkGrid, cols, rows);
+        search.attach(s.workGrid, cols, rows);
         std::vector<std::string>& placed = result.placedWords[static_cast<std::size_t>(a - 1)];
-        PlacementList& records = s.TrialPlacements[static_cast<std::size_t>(a)];
+        PlacementList& records = s.trialPlacements[static_cast<std::size_t>(a)];
         for (int k = 0; k < W; ++k) {
-            p.WordReversed = false;
+            scratch.wordReversed = false;
             text = words[static_cast<std::size_t>(k)];
             const int L = static_cast<int>(text.size());
             for (int tryNumber = 1; tryNumber <= kTriesPerWord; ++tryNumber) {
                 if (rnd.next() < rules.reverseChance) {
                     std::reverse(text.begin(), text.end());
-                    p.WordReversed = !p.WordReversed;
+                    scratch.wordReversed = !scratch.wordReversed;
                 }
                 const Direction d = wordDirection(rnd.next(), rules.diagonalShare);
                 if (!fitsIn(d, L, cols, rows)) continue;
                 const std::optional<Spot> at = search.find(text, d, rnd);
                 if (!at) continue;
-                std::string typed = p.WordReversed ? Reverse(text) : text;
+                std::string typed = scratch.wordReversed ? reverseText(text) : text;
                 records[static_cast<std::size_t>(k)] = PlacementRecord::placed(
                     typed, at->x, at->y, at->x + stepX(d) * (L - 1), at->y + stepY(d) * (L - 1));
                 search.write(text, d, *at);
@@ -63,7 +63,7 @@ AttemptsResult layAttempts(Puzzle& p, const std::vector<std::string>& words,
                 break;
             }
         }
-        s.TrialGrids[static_cast<std::size_t>(a - 1)] = s.WorkGrid;
+        s.trialGrids[static_cast<std::size_t>(a - 1)] = s.workGrid;
         const int count = static_cast<int>(placed.size());
         if (count > result.bestCount) {
             result.best = a;

@@ -6,7 +6,7 @@
 
 #include "model/LevelRules.h"
 #include "model/PlacementSearch.h"
-#include "model/Puzzle.h"
+#include "model/GenerationScratch.h"
 
 namespace lettermaze {
 
@@ -18,9 +18,9 @@ struct AttemptsResult {
     std::vector<std::vector<std::string>> placedWords;
 };
 
-// Runs the attempts on p.scratch (WorkGrid, TrialGrids, TrialPlacements, which the caller has
-// sized) with the grid size p.GridCols x p.GridRows.
-AttemptsResult layAttempts(Puzzle& p, const std::vector<std::string>& words,
+// Runs the attempts on scratch (its working grid, trial grids and trial records, which the caller has
+// sized) with the grid size scratch.columns x scratch.rows.
+AttemptsResult layAttempts(GenerationScratch& scratch, const std::vector<std::string>& words,
                            const LevelRules& rules, PlacementSearch& search, Random& rnd,
                            std::chrono::steady_clock::duration attemptTimeLimit);
 

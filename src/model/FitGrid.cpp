@@ -4,27 +4,27 @@
 
 namespace lettermaze {
 
-void FitGrid(Grid& g, int W, int H) {
-    g.ScrollBars = 0;
-    g.ColWidth = kColumnWidth;
-    const long right = g.Left + static_cast<long>(g.ColWidth) * g.Cols();
-    const long bottom = g.Top + static_cast<long>(g.RowHeight) * g.Rows();
-    if (W < right) {
-        g.Width = W - g.Left - kFitRightMargin;
-        g.ScrollBars = 1;
+void fitGrid(GridFrame& f, int rows, int columns, int windowWidth, int windowHeight) {
+    f.scrollBars = 0;
+    f.columnWidth = kColumnWidth;
+    const long right = f.left + static_cast<long>(f.columnWidth) * columns;
+    const long bottom = f.top + static_cast<long>(f.rowHeight) * rows;
+    if (windowWidth < right) {
+        f.width = windowWidth - f.left - kFitRightMargin;
+        f.scrollBars = 1;
     } else {
-        g.Width = g.ColWidth * g.Cols();
+        f.width = f.columnWidth * columns;
     }
-    if (H - kFitBottomMargin < bottom) {
-        g.Height = H - g.Top - kFitBottomMargin;
-        g.ScrollBars = g.ScrollBars == 0 ? 2 : 3;
+    if (windowHeight - kFitBottomMargin < bottom) {
+        f.height = windowHeight - f.top - kFitBottomMargin;
+        f.scrollBars = f.scrollBars == 0 ? 2 : 3;
     } else {
-        g.Height = g.RowHeight * g.Rows();
+        f.height = f.rowHeight * rows;
     }
     // A window too small for any grid still leaves a sliver the user can scroll, rather than
     // a grid of no size that looks like no puzzle at all.
-    g.Width = std::max(g.Width, kColumnWidth);
-    g.Height = std::max(g.Height, g.RowHeight);
+    f.width = std::max(f.width, kColumnWidth);
+    f.height = std::max(f.height, f.rowHeight);
 }
 
 }  // namespace lettermaze

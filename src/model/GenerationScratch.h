@@ -20,17 +20,26 @@ inline char letterOf(GridCell cell) {
     return static_cast<char>(cell - 1);
 }
 
+// The generator's state between clicks: the size it was last asked for, the word box's lines as
+// it cleaned them, and every attempt's grid and records.
 struct GenerationScratch {
+    std::int16_t columns = 0;
+    std::int16_t rows = 0;
+    std::vector<std::string> wordLines;
+    std::int32_t lastLine = 0;  // the last line read: at most 200
+    bool wordReversed = false;  // the try being placed runs backwards
+    bool allSameLetter = false;  // the words held one letter only, so nothing was made
+
     // Cells of each attempt's grid, column-major (x - 1) * rows + (y - 1); attempt a is at a - 1.
-    std::vector<std::vector<GridCell>> TrialGrids;
-    std::vector<GridCell> WorkGrid;
+    std::vector<std::vector<GridCell>> trialGrids;
+    std::vector<GridCell> workGrid;
     // Records of each attempt, attempt index 0 unused (its records stay empty).
-    std::vector<PlacementList> TrialPlacements;
+    std::vector<PlacementList> trialPlacements;
     // The near-miss decoys of the last click, in the order they were made and tried.
-    std::vector<std::string> Decoys;
+    std::vector<std::string> decoys;
     // The attempt whose grid was shown (0 when no attempt placed a word) and how many were made.
-    int BestAttempt = 0;
-    int AttemptsMade = 0;
+    int bestAttempt = 0;
+    int attemptsMade = 0;
 };
 
 }  // namespace lettermaze

@@ -62,25 +62,24 @@ std::unique_ptr<PlacementSearch> makeSearch(SearchKind kind, const std::vector<c
 
 // The hidden list: each placed word once, and never beside its own reverse.
 void listPlacedWords(Puzzle& p, const std::vector<std::string>& placed) {
-    p.ListW.Clear();
-    p.ListF.Clear();
+    p.hiddenWords.clear();
+    p.foundWords.clear();
     std::unordered_set<std::string> listed;
     for (const std::string& word : placed) {
-        if (listed.count(word) || listed.count(Reverse(word))) continue;
-        p.ListW.AddItem(word);
+        if (listed.count(word) || listed.count(reverseText(word))) continue;
+        p.hiddenWords.add(word);
         listed.insert(word);
     }
 }
 
-// Fills the empty cells of the shown attempt's grid and copies every cell into FG, column by
+// Fills the empty cells of the shown attempt's grid and copies every cell into gridView, column by
 // column, each one white; the cursor ends on the last cell written.
-void fillGrid(Puzzle& p, std::vector<GridCell>& cells, const std::vector<char>& pool, bool fromPool,
-              Random& rnd) {
-    const int cols = p.GridCols, rows = p.GridRows;
-    p.FG.setCols(cols);
-    p.FG.setRows(rows);
-    p.FG.ScrollBars = 0;
-    p.FG.ColWidth = kColumnWidth;
+void fillGrid(Puzzle& p, const GenerationScratch& scratch, std::vector<GridCell>& cells,
+              const std::vector<char>& pool, bool fromPool, Random& rnd) {
+    const int cols = scratch.columns, rows = scratch.rows;
+    Grid& g = p.grid;
+    g.setColumnCount(cols);
+    g.setRowCount(rows);
     const int poolSize = static_cast<int>(pool.size());
     for (int x = 1; x <= cols; ++x)
         for (int y = 1; y <= rows; ++y) {
@@ -91,85 +90,91 @@ void fillGrid(Puzzle& p, std::vector<GridCell>& cells, const std::vector<char>& 
                                         : static_cast<char>(65 + scaledDraw(rnd, 26));
                 cell = cellOf(filler);
             }
-            p.FG.setTextMatrix(y - 1, x - 1, std::string(1, letterOf(cell)));
-            p.FG.setBackColor(y - 1, x - 1, kWhite);
+            g.setLetterAt(y - 1, x - 1, std::string(1, letterOf(cell)));
+            g.setColourAt(y - 1, x - 1, kWhite);
         }
     // Each cell in turn was the current one while it was written; the last one stays so.
-    p.FG.setRow(rows - 1);
-    p.FG.setCol(cols - 1);
-    p.FG.touch();
+    g.setCursorRow(rows - 1);
+    g.setCursorColumn(cols - 1);
+    g.touch();
 }
 
 }  // namespace
 
-GenerateOutcome CommandGo_Click(Puzzle& p, Host& host, Random& rnd) {
-    return CommandGo_Click(p, host, rnd, GenerateOptions{});
-}
-
-GenerateOutcome CommandGo_Click(Puzzle& p, Host& host, Random& rnd,
-                                const GenerateOptions& options) {
+GenerateOutcome generatePuzzle(Puzzle& p, GenerationScratch& scratch, const PuzzleRequest& request,
+                               Host& host, Random& rnd, const GenerateOptions& options) {
     BusyPointer busy(host);
-    p.FG.Visible = false;
+    p.shown = false;
 
-    p.GridCols = sizeFromText(p.Textm);
-    p.GridRows = sizeFromText(p.Textn);
-    if (p.GridCols < kMinSize || p.GridRows < kMinSize || p.GridCols > kMaxSize ||
-        p.GridRows > kMaxSize) {
+    scratch.columns = sizeFromText(request.columnsText);
+    scratch.rows = sizeFromText(request.rowsText);
+    if (scratch.columns < kMinSize || scratch.rows < kMinSize || scratch.columns > kMaxSize ||
+        scratch.rows > kMaxSize) {
         host.beep();
         return GenerateOutcome::BadSize;
     }
-    const int cols = p.GridCols, rows = p.GridRows;
-    GenerationScratch& s = p.scratch;
+    const int cols = scratch.columns, rows = scratch.rows;
+    GenerationScratch& s = scratch;
     const std::size_t cells = static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows);
-    s.TrialGrids.resize(kAttemptSlots);
-    for (std::vector<GridCell>& g : s.TrialGrids) g.assign(cells, kEmptyCell);
+    s.trialGrids.resize(kAttemptSlots);
+    for (std::vector<GridCell>& g : s.trialGrids) g.assign(cells, kEmptyCell);
 
     PreparedWords prepared;
-    if (!prepareWords(p, prepared) || prepared.WordsToPlace.empty())
+    if (!prepareWords(request.wordText, scratch, prepared) || prepared.words.empty())
         return GenerateOutcome::NothingToPlace;
-    const std::vector<std::string>& words = prepared.WordsToPlace;
-    const std::vector<char>& pool = prepared.LetterPool;
-    s.TrialPlacements.assign(kAttemptSlots + 1, PlacementList(words.size()));
-    s.Decoys.clear();
-    s.BestAttempt = 0;
-    s.AttemptsMade = 0;
-    p.AllSameLetter = allSameLetter(pool);
-    if (p.AllSameLetter) return GenerateOutcome::NothingToPlace;
-    const LevelRules rules = levelRules(p.Difficulty);
+    const std::vector<std::string>& words = prepared.words;
+    const std::vector<char>& pool = prepared.letterPool;
+    s.trialPlacements.assign(kAttemptSlots + 1, PlacementList(words.size()));
+    s.decoys.clear();
+    s.bestAttempt = 0;
+    s.attemptsMade = 0;
+    scratch.allSameLetter = allSameLetter(pool);
+    if (scratch.allSameLetter) return GenerateOutcome::NothingToPlace;
+    const LevelRules rules = levelRules(request.level);
 
     const std::unique_ptr<PlacementSearch> search = makeSearch(options.search, pool);
     const AttemptsResult attempts =
-        layAttempts(p, words, rules, *search, rnd, options.attemptTimeLimit);
-    s.BestAttempt = attempts.best;
-    s.AttemptsMade = attempts.made;
+        layAttempts(s, words, rules, *search, rnd, options.attemptTimeLimit);
+    s.bestAttempt = attempts.best;
+    s.attemptsMade = attempts.made;
     // With no word placed anywhere the attempts' index 0 supplies the all-empty records and
     // attempt 1's empty grid becomes a grid of filler alone.
-    p.Placements = s.TrialPlacements[static_cast<std::size_t>(attempts.best)];
-    std::vector<GridCell>& shown =
-        s.TrialGrids[static_cast<std::size_t>(attempts.best > 0 ? attempts.best - 1 : 0)];
+    p.placements = s.trialPlacements[static_cast<std::size_t>(attempts.best)];
+    std::vector<GridCell>& winner =
+        s.trialGrids[static_cast<std::size_t>(attempts.best > 0 ? attempts.best - 1 : 0)];
 
     if (rules.decoysPerWord > 0 && attempts.best > 0) {
-        s.Decoys = makeDecoys(words, pool, rules.decoysPerWord, rnd);
+        s.decoys = makeDecoys(words, pool, rules.decoysPerWord, rnd);
         if (attempts.best == attempts.made) {
             // The search is still on the working grid, which holds just what the winning
             // attempt's copy holds: go on there and copy the result back.
-            placeDecoys(s.Decoys, *search, cols, rows, rnd);
-            shown = s.WorkGrid;
+            placeDecoys(s.decoys, *search, cols, rows, rnd);
+            winner = s.workGrid;
         } else {
-            search->attach(shown, cols, rows);
-            placeDecoys(s.Decoys, *search, cols, rows, rnd);
+            search->attach(winner, cols, rows);
+            placeDecoys(s.decoys, *search, cols, rows, rnd);
         }
     }
 
     listPlacedWords(p, attempts.best > 0
                            ? attempts.placedWords[static_cast<std::size_t>(attempts.best - 1)]
                            : std::vector<std::string>{});
-    fillGrid(p, shown, pool, rules.fillerFromPool, rnd);
-    FitGrid(p);
-    p.GridActive = true;
-    Update(p);
-    p.FG.Visible = true;
+    fillGrid(p, s, winner, pool, rules.fillerFromPool, rnd);
+    p.inPlay = true;
+    p.shown = true;
     return GenerateOutcome::Created;
+}
+
+GenerateOutcome createPuzzle(Puzzle& p, WindowState& window, GenerationScratch& scratch, Host& host,
+                             Random& rnd, const GenerateOptions& options) {
+    const PuzzleRequest request{window.wordText, window.columnsText, window.rowsText, window.level};
+    const GenerateOutcome outcome = generatePuzzle(p, scratch, request, host, rnd, options);
+    if (outcome == GenerateOutcome::Created) {
+        fitGrid(window.gridFrame, p.grid.rowCount(), p.grid.columnCount(), window.width,
+                window.height);
+        showCounts(p);
+    }
+    return outcome;
 }
 
 }  // namespace lettermaze

@@ -29,29 +29,29 @@ void Grid::reshape(int rows, int cols) {
     touch();
 }
 
-void Grid::setRows(int rows) { reshape(rows, cols_); }
-void Grid::setCols(int cols) { reshape(rows_, cols); }
+void Grid::setRowCount(int rows) { reshape(rows, cols_); }
+void Grid::setColumnCount(int cols) { reshape(rows_, cols); }
 
-void Grid::setRow(int row) {
+void Grid::setCursorRow(int row) {
     if (row < 0 || row >= rows_) throw GridRangeError("row out of range");
     row_ = row;
     rowSel_ = row_;
     colSel_ = col_;
 }
 
-void Grid::setCol(int col) {
+void Grid::setCursorColumn(int col) {
     if (col < 0 || col >= cols_) throw GridRangeError("column out of range");
     col_ = col;
     rowSel_ = row_;
     colSel_ = col_;
 }
 
-void Grid::setRowSel(int row) {
+void Grid::setSelectionRow(int row) {
     if (row < 0 || row >= rows_) throw GridRangeError("row out of range");
     rowSel_ = row;
 }
 
-void Grid::setColSel(int col) {
+void Grid::setSelectionColumn(int col) {
     if (col < 0 || col >= cols_) throw GridRangeError("column out of range");
     colSel_ = col;
 }

@@ -1,9 +1,8 @@
 #pragma once
 // The letter grid: the authoritative copy of what the window's grid view shows. Cells are
 // addressed 0-based (row, column); the generator and the placement records count from 1.
-// Like the flex grid it stands for, it has a cursor cell (Row, Col) whose background colour is
-// read and written, and a selection whose far corner (RowSel, ColSel) collapses onto the cursor
-// whenever Row or Col is set.
+// A drag or a cheat works through a cursor cell, whose colour can be read and written, and a
+// selection whose far corner collapses onto the cursor whenever the cursor moves.
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -21,41 +20,29 @@ struct GridRangeError : std::out_of_range {
 
 class Grid {
 public:
-    int Rows() const { return rows_; }
-    int Cols() const { return cols_; }
+    int rowCount() const { return rows_; }
+    int columnCount() const { return cols_; }
     // Changing a count keeps the cells both sizes share; new cells are empty and white.
     // A count below 1 is refused with GridRangeError (the grid always has at least one cell).
-    void setRows(int rows);
-    void setCols(int cols);
+    void setRowCount(int rows);
+    void setColumnCount(int cols);
 
-    const std::string& TextMatrix(int row, int col) const { return cells_[index(row, col)]; }
-    void setTextMatrix(int row, int col, std::string text) { cells_[index(row, col)] = std::move(text); }
-    std::int32_t backColor(int row, int col) const { return colours_[index(row, col)]; }
-    void setBackColor(int row, int col, std::int32_t colour) { colours_[index(row, col)] = colour; }
+    const std::string& letterAt(int row, int col) const { return cells_[index(row, col)]; }
+    void setLetterAt(int row, int col, std::string text) { cells_[index(row, col)] = std::move(text); }
+    std::int32_t colourAt(int row, int col) const { return colours_[index(row, col)]; }
+    void setColourAt(int row, int col, std::int32_t colour) { colours_[index(row, col)] = colour; }
 
     // Cursor and selection.
-    int Row() const { return row_; }
-    int Col() const { return col_; }
-    int RowSel() const { return rowSel_; }
-    int ColSel() const { return colSel_; }
-    void setRow(int row);
-    void setCol(int col);
-    void setRowSel(int row);
-    void setColSel(int col);
-    std::int32_t CellBackColor() const { return backColor(row_, col_); }
-    void setCellBackColor(std::int32_t colour) { setBackColor(row_, col_, colour); }
-
-    // Whether a puzzle is on screen.
-    bool Visible = false;
-
-    // Geometry in twips, as the window lays it out (see FitGrid).
-    int Left = 6240;
-    int Top = 120;
-    int Width = 6495;
-    int Height = 5055;
-    int ScrollBars = 0;  // 0 none, 1 horizontal, 2 vertical, 3 both
-    int ColWidth = 300;  // every column has the same width in this program
-    int RowHeight = 240;  // the grid's own row height, set by the view from its font
+    int cursorRow() const { return row_; }
+    int cursorColumn() const { return col_; }
+    int selectionRow() const { return rowSel_; }
+    int selectionColumn() const { return colSel_; }
+    void setCursorRow(int row);
+    void setCursorColumn(int col);
+    void setSelectionRow(int row);
+    void setSelectionColumn(int col);
+    std::int32_t cursorColour() const { return colourAt(row_, col_); }
+    void setCursorColour(std::int32_t colour) { setColourAt(row_, col_, colour); }
 
     // Bumped on every change of letters or colours, so a view can tell when to repaint.
     std::uint64_t revision() const { return revision_; }

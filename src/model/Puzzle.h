@@ -1,78 +1,46 @@
 #pragma once
-// The one puzzle the program holds, with every window-level value that the handlers read and
-// write. The window owns one Puzzle and mirrors it; the command-line tool owns one too.
-#include <cstdint>
+// One word-search puzzle: its letters and cell colours, the words still hidden and those found,
+// and where each word was placed. Generation, solving, files and output all work on this; what
+// the window shows around it lives in WindowState.
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "model/GenerationScratch.h"
 #include "model/Grid.h"
 #include "model/Placements.h"
 #include "model/SortedList.h"
 
 namespace lettermaze {
 
-// One item of the Word lists menu: its caption and its word count ("Tag"), which stays unset
-// for a list that the library load did not finish.
-struct LibraryMenuItem {
-    std::string Caption;
-    std::optional<std::string> Tag;
-};
-
-// The print dialog's choices, written only by the dialog.
-struct PrintSettings {
-    bool PrintCancelled = false;
-    std::int16_t PrintWhat = 0;  // 0 puzzle and words, 1 puzzle only, 2 words only
-    std::string PrintTitle;
-    std::string PrintFont;
+// How many words were hidden and found when the counts were last shown to the player.
+struct WordCounts {
+    int hidden = 0;
+    int found = 0;
 };
 
 struct Puzzle {
-    // The grid and the two lists.
-    Grid FG;
-    SortedList ListW;  // words still hidden
-    SortedList ListF;  // words found
-    PlacementList Placements;
+    Grid grid;  // letters, colours, and the cursor and selection that drags and cheats move
+    SortedList hiddenWords;
+    SortedList foundWords;
+    PlacementList placements;  // one record per word of the last generation or opened file
 
-    // Inputs that live in controls: the word box (already filtered), the size boxes and the
-    // difficulty slider. WordListSelStart/Length mirror the word box's caret and selection.
-    std::string WordList;
-    int WordListSelStart = 0;
-    int WordListSelLength = 0;
-    std::string Textm = "20";  // columns
-    std::string Textn = "20";  // rows
-    int Difficulty = 3;
-
-    // Captions of the two labels over the lists, as the last Update left them.
-    std::string LabelH = "Hidden";
-    std::string LabelF = "Found";
-
-    // Window-level values, in the order the window declares them.
-    std::int16_t GridCols = 0;
-    std::int16_t GridRows = 0;
-    GenerationScratch scratch;  // WorkGrid, TrialGrids, TrialPlacements
-    std::vector<std::string> WordLines;
-    std::int32_t LastLine = 0;
-    bool WordReversed = false;
-    bool AllSameLetter = false;
-    bool GridActive = false;
-    bool Printing = false;
-    std::vector<std::string> LibraryLists;
-    bool FindingAll = false;
-
-    // The Word lists menu, built by the library load; item 0 exists from the start.
-    std::vector<LibraryMenuItem> mnuL = {LibraryMenuItem{}};
-    bool mnuWLEnabled = false;
-
-    PrintSettings print;
-
-    // The file dialogs' shared file name, kept between uses.
-    std::string CDFileName;
-
-    // The window's inner size in twips; the view keeps it current, FitGrid reads it.
-    int WindowWidth = 11400;
-    int WindowHeight = 8310;
+    // A made or opened puzzle is on show; a refused create or a failed open takes it off, and
+    // the commands that read the grid's colours take it off while they read them.
+    bool shown = false;
+    // Drags and cheats count only while the puzzle is in play: not before a puzzle exists, nor
+    // after the player declined to clear a completed one.
+    bool inPlay = false;
+    // A Find all is running: found words make no sound and the word lists are out of sight.
+    bool findingAll = false;
+    // The counts over the word lists change only when a generation or a finished drag shows
+    // them; nothing until the first such moment.
+    std::optional<WordCounts> countsShown;
 };
+
+// Records the current counts as the ones shown to the player.
+void showCounts(Puzzle& p);
+// The captions over the two lists: "Hidden (3)" and "Found (2)" once counts were shown and a
+// word existed then, else plain "Hidden" and "Found".
+std::string hiddenCaption(const Puzzle& p);
+std::string foundCaption(const Puzzle& p);
 
 }  // namespace lettermaze

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/Host.h"
-#include "model/Puzzle.h"
+#include "model/WindowState.h"
 
 namespace lettermaze {
 
@@ -35,7 +35,7 @@ public:
     bool openWithDesktop(const std::string&) override { return false; }
     std::string programFolder() override { return folder; }
     std::vector<std::string> screenFonts() override { return {}; }
-    void showPrintDialog(PrintSettings& settings) override { settings.PrintCancelled = true; }
+    void showPrintDialog(PrintSettings& settings) override { settings.cancelled = true; }
 
 private:
     std::string clipboard_;

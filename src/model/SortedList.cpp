@@ -15,37 +15,37 @@ bool listLess(const std::string& a, const std::string& b) {
         });
 }
 
-void SortedList::Clear() {
+void SortedList::clear() {
     items_.clear();
-    listIndex_ = -1;
+    selected_ = -1;
 }
 
-int SortedList::AddItem(const std::string& item) {
+int SortedList::add(const std::string& item) {
     const auto at = std::upper_bound(items_.begin(), items_.end(), item, listLess);
     const int index = static_cast<int>(at - items_.begin());
     items_.insert(at, item);
-    if (listIndex_ >= index) ++listIndex_;
+    if (selected_ >= index) ++selected_;
     return index;
 }
 
-void SortedList::RemoveItem(int index) {
-    if (index < 0 || index >= ListCount()) throw std::out_of_range("list index out of range");
+void SortedList::removeAt(int index) {
+    if (index < 0 || index >= count()) throw std::out_of_range("list index out of range");
     items_.erase(items_.begin() + index);
     // A list box drops its selection when the selected item goes.
-    if (listIndex_ == index) listIndex_ = -1;
-    else if (listIndex_ > index) --listIndex_;
+    if (selected_ == index) selected_ = -1;
+    else if (selected_ > index) --selected_;
 }
 
-const std::string& SortedList::List(int index) const {
-    if (index < 0 || index >= ListCount()) throw std::out_of_range("list index out of range");
+const std::string& SortedList::at(int index) const {
+    if (index < 0 || index >= count()) throw std::out_of_range("list index out of range");
     return items_[static_cast<std::size_t>(index)];
 }
 
-void SortedList::setListIndex(int index) {
-    if (index < -1 || index >= ListCount()) throw std::out_of_range("list index out of range");
-    listIndex_ = index;
+void SortedList::setSelectedIndex(int index) {
+    if (index < -1 || index >= count()) throw std::out_of_range("list index out of range");
+    selected_ = index;
 }
 
-std::string SortedList::Text() const { return listIndex_ < 0 ? std::string() : List(listIndex_); }
+std::string SortedList::selectedText() const { return selected_ < 0 ? std::string() : at(selected_); }
 
 }  // namespace lettermaze

@@ -9,24 +9,23 @@ namespace lettermaze {
 
 class SortedList {
 public:
-    void Clear();
+    void clear();
     // Returns the index the item went to.
-    int AddItem(const std::string& item);
-    void RemoveItem(int index);
-    int ListCount() const { return static_cast<int>(items_.size()); }
-    const std::string& List(int index) const;
+    int add(const std::string& item);
+    void removeAt(int index);
+    int count() const { return static_cast<int>(items_.size()); }
+    const std::string& at(int index) const;
     const std::vector<std::string>& items() const { return items_; }
 
-    int ListIndex() const { return listIndex_; }
-    void setListIndex(int index);
+    int selectedIndex() const { return selected_; }
+    void setSelectedIndex(int index);
     // The selected item's text, empty when nothing is selected.
-    std::string Text() const;
+    std::string selectedText() const;
 
-    bool Visible = true;
 
 private:
     std::vector<std::string> items_;
-    int listIndex_ = -1;
+    int selected_ = -1;
 };
 
 // The list order: windows-1252 letters compared without regard to case.

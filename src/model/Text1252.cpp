@@ -34,7 +34,7 @@ std::string upper1252(std::string_view s) {
     return out;
 }
 
-std::string Reverse(std::string s) {
+std::string reverseText(std::string s) {
     std::reverse(s.begin(), s.end());
     return s;
 }

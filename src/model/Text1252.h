@@ -13,7 +13,7 @@ char upper1252(char c);
 std::string upper1252(std::string_view s);
 
 // The characters of s in reverse order.
-std::string Reverse(std::string s);
+std::string reverseText(std::string s);
 
 // Removes spaces (only the space character) from both ends, as the program's Trim does.
 std::string trimSpaces(std::string_view s);

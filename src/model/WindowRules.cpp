@@ -5,29 +5,30 @@
 
 namespace lettermaze {
 
-FileMenuState mnuFile_Click(const Puzzle& p) {
-    const bool shown = p.FG.Visible;
+FileMenuState fileMenuState(const Puzzle& p) {
+    const bool shown = p.shown;
     return {shown, shown, shown, shown};
 }
 
-EditMenuState mnuEdit_Click(const Puzzle& p, Host& host) {
+EditMenuState editMenuState(const Puzzle& p, const WindowState& window, Host& host) {
     EditMenuState s{};
     s.paste = host.clipboardHasText();
-    s.copyWords = !p.WordList.empty();
-    s.copyGrid = p.FG.Visible;
-    s.copyLists = p.ListW.ListCount() + p.ListF.ListCount() >= 1;
-    s.copyHtml = p.FG.Visible;
+    s.copyWords = !window.wordText.empty();
+    s.copyGrid = p.shown;
+    s.copyLists = p.hiddenWords.count() + p.foundWords.count() >= 1;
+    s.copyHtml = p.shown;
     return s;
 }
 
-void Form_Resize(Puzzle& p) {
-    if (p.Printing) return;
-    const bool wasVisible = p.FG.Visible;
-    if (p.FG.Visible && p.FG.Top + 540 < p.WindowHeight && p.FG.Left + 240 < p.WindowWidth) {
-        p.FG.Visible = false;
-        FitGrid(p);
+void refitGrid(Puzzle& p, WindowState& window) {
+    if (window.printing) return;
+    const bool wasShown = p.shown;
+    GridFrame& f = window.gridFrame;
+    if (p.shown && f.top + 540 < window.height && f.left + 240 < window.width) {
+        p.shown = false;
+        fitGrid(f, p.grid.rowCount(), p.grid.columnCount(), window.width, window.height);
     }
-    p.FG.Visible = wasVisible;
+    p.shown = wasShown;
 }
 
 std::string aboutText() {
@@ -35,7 +36,7 @@ std::string aboutText() {
            ".  Further information is available from our website.\r\n" + publisher::kNotice;
 }
 
-void mnuAbout_Click(Host& host) {
+void showAbout(Host& host) {
     host.messageBox(aboutText(), publisher::kAppTitle, Buttons::Ok, MessageIcon::Information);
 }
 
@@ -43,7 +44,7 @@ std::string supportAddress() { return std::string(publisher::kHost) + publisher:
 
 std::string supportCommandLine() { return "Start.exe " + supportAddress(); }
 
-void mnuSupport_Click(Host& host) {
+void openOnlineHelp(Host& host) {
     // There is no start command here; the desktop's default browser opens the same address.
     host.openWithDesktop(supportAddress());
 }

@@ -5,6 +5,7 @@
 
 #include "model/Host.h"
 #include "model/Puzzle.h"
+#include "model/WindowState.h"
 
 namespace lettermaze {
 
@@ -15,21 +16,21 @@ struct EditMenuState {
     bool paste, copyWords, copyGrid, copyLists, copyHtml;
 };
 
-FileMenuState mnuFile_Click(const Puzzle& p);
-EditMenuState mnuEdit_Click(const Puzzle& p, Host& host);
+FileMenuState fileMenuState(const Puzzle& p);
+EditMenuState editMenuState(const Puzzle& p, const WindowState& window, Host& host);
 
-// Re-fits a visible grid to the window's current size (p.WindowWidth/Height), unless a print
+// Re-fits a visible grid to the window's current size, unless a print
 // page is being prepared or the window is too small for the grid's margins.
-void Form_Resize(Puzzle& p);
+void refitGrid(Puzzle& p, WindowState& window);
 
 // The about box: the product line, CR LF, the publisher's notice.
 std::string aboutText();
-void mnuAbout_Click(Host& host);
+void showAbout(Host& host);
 
 // The support address (host and path, no scheme) and the command line that opens it.
 std::string supportAddress();
 std::string supportCommandLine();
-void mnuSupport_Click(Host& host);
+void openOnlineHelp(Host& host);
 
 // "Lettermaze from " and the publisher, the window's caption.
 std::string windowCaption();

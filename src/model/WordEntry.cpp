@@ -28,30 +28,20 @@ FilteredText filterWordText(const std::string& text, int caret) {
     return out;
 }
 
-void WordList_Change(Puzzle& p) {
-    const FilteredText f = filterWordText(p.WordList, p.WordListSelStart);
-    if (f.text != p.WordList || f.caret != p.WordListSelStart) {
-        p.WordList = f.text;
-        p.WordListSelStart = f.caret;
-        p.WordListSelLength = 0;
+void filterWordBox(WindowState& window) {
+    const FilteredText f = filterWordText(window.wordText, window.wordSelectionStart);
+    if (f.text != window.wordText || f.caret != window.wordSelectionStart) {
+        window.wordText = f.text;
+        window.wordSelectionStart = f.caret;
+        window.wordSelectionLength = 0;
     }
 }
 
-void setWordListText(Puzzle& p, std::string text) {
-    p.WordList = std::move(text);
-    p.WordListSelStart = 0;
-    p.WordListSelLength = 0;
-    WordList_Change(p);
-}
-
-void Update(Puzzle& p) {
-    if (p.ListF.ListCount() + p.ListW.ListCount() < 1) {
-        p.LabelF = "Found";
-        p.LabelH = "Hidden";
-    } else {
-        p.LabelF = "Found (" + std::to_string(p.ListF.ListCount()) + ")";
-        p.LabelH = "Hidden (" + std::to_string(p.ListW.ListCount()) + ")";
-    }
+void setWordText(WindowState& window, std::string text) {
+    window.wordText = std::move(text);
+    window.wordSelectionStart = 0;
+    window.wordSelectionLength = 0;
+    filterWordBox(window);
 }
 
 }  // namespace lettermaze

@@ -1,8 +1,8 @@
 #pragma once
-// The word box's typing filter and the two list captions.
+// The word box's typing filter.
 #include <string>
 
-#include "model/Puzzle.h"
+#include "model/WindowState.h"
 
 namespace lettermaze {
 
@@ -15,14 +15,11 @@ struct FilteredText {
 // 123-126, 163 and 172), keeping the caret just after the same typed character.
 FilteredText filterWordText(const std::string& text, int caret);
 
-// The word box's change handler: filters p.WordList in place and moves its caret.
-void WordList_Change(Puzzle& p);
+// The word box's change handler: filters the window's word text in place and moves its caret.
+void filterWordBox(WindowState& window);
 
 // Sets the word box's text as a command does: the caret goes to the start and the box's change
 // handler filters the new text.
-void setWordListText(Puzzle& p, std::string text);
-
-// Refreshes the captions over the two lists from their counts.
-void Update(Puzzle& p);
+void setWordText(WindowState& window, std::string text);
 
 }  // namespace lettermaze

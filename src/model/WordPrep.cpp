@@ -4,26 +4,26 @@
 
 namespace lettermaze {
 
-bool prepareWords(Puzzle& p, PreparedWords& out) {
+bool prepareWords(const std::string& wordText, GenerationScratch& scratch, PreparedWords& out) {
     out = {};
     // Split at every CR; a LF that followed it stays at the start of the next line.
-    p.WordLines.clear();
+    scratch.wordLines.clear();
     std::string::size_type start = 0;
     for (;;) {
-        const auto cr = p.WordList.find('\r', start);
+        const auto cr = wordText.find('\r', start);
         if (cr == std::string::npos) {
-            p.WordLines.push_back(p.WordList.substr(start));
+            scratch.wordLines.push_back(wordText.substr(start));
             break;
         }
-        p.WordLines.push_back(p.WordList.substr(start, cr - start));
+        scratch.wordLines.push_back(wordText.substr(start, cr - start));
         start = cr + 1;
     }
-    const auto highest = static_cast<std::int32_t>(p.WordLines.size()) - 1;
+    const auto highest = static_cast<std::int32_t>(scratch.wordLines.size()) - 1;
     if (highest < 1) return false;
-    p.LastLine = std::min<std::int32_t>(200, highest);
+    scratch.lastLine = std::min<std::int32_t>(200, highest);
 
-    for (std::int32_t i = 0; i <= p.LastLine; ++i) {
-        std::string& line = p.WordLines[static_cast<std::size_t>(i)];
+    for (std::int32_t i = 0; i <= scratch.lastLine; ++i) {
+        std::string& line = scratch.wordLines[static_cast<std::size_t>(i)];
         if (line.size() <= 1) continue;
         // Leading characters that are not A to Z go: the LF of every line but the first, and
         // anything else the typing filter let through (a tab, an accented capital ...).
@@ -31,8 +31,8 @@ bool prepareWords(Puzzle& p, PreparedWords& out) {
         while (line.size() - drop >= 2 && !(line[drop] >= 'A' && line[drop] <= 'Z')) ++drop;
         line.erase(0, drop);
         if (line.size() > 1) {
-            out.WordsToPlace.push_back(line);
-            out.LetterPool.insert(out.LetterPool.end(), line.begin(), line.end());
+            out.words.push_back(line);
+            out.letterPool.insert(out.letterPool.end(), line.begin(), line.end());
         }
     }
     return true;

@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// One "digit" of cHex. Colours outside 0..FFFFFF can give values outside 0..15: larger ones are
+// One "digit" of htmlColour. Colours outside 0..FFFFFF can give values outside 0..15: larger ones are
 // written in full, negative ones as the four digits of their 16-bit two's complement (-1 gives
 // FFFF), so every 32-bit value has a defined, finite result.
 std::string hexOf(std::int32_t n) {
@@ -35,13 +35,13 @@ std::string hexOf(std::int32_t n) {
 
 std::string cellTag(std::int32_t colour, bool highlight) {
     if (highlight && colour != kWhite)
-        return "<td width=21 align=center bgcolor=" + cHex(colour) + " height=19>";
+        return "<td width=21 align=center bgcolor=" + htmlColour(colour) + " height=19>";
     return "<td width=21 align=center height=19>";
 }
 
 }  // namespace
 
-std::string cHex(const std::int32_t& colour) {
+std::string htmlColour(const std::int32_t& colour) {
     // C++ division truncates toward zero and % takes the dividend's sign, as the rule wants.
     const std::int32_t r = colour % 256;
     const std::int32_t g = (colour / 256) % 256;
@@ -72,14 +72,14 @@ std::string documentHead(const std::string& title) {
 
 std::string gridTable(const Grid& g, bool highlight) {
     // Widened before multiplying so that no row count can overflow the height.
-    const long long height = static_cast<long long>(g.Rows()) * 19;
+    const long long height = static_cast<long long>(g.rowCount()) * 19;
     std::string s = "<table border=1 cellspacing=0 cellpadding=0 bordercolor=000000 height=" +
                     std::to_string(height) + ">\r\n";
-    for (int r = 0; r < g.Rows(); ++r) {
+    for (int r = 0; r < g.rowCount(); ++r) {
         s += "<tr>\r\n";
-        for (int c = 0; c < g.Cols(); ++c) {
-            s += cellTag(g.backColor(r, c), highlight);
-            s += "<b>" + g.TextMatrix(r, c) + "</b></td>\r\n";
+        for (int c = 0; c < g.columnCount(); ++c) {
+            s += cellTag(g.colourAt(r, c), highlight);
+            s += "<b>" + g.letterAt(r, c) + "</b></td>\r\n";
         }
         s += "</tr>\r\n";
     }
@@ -88,28 +88,28 @@ std::string gridTable(const Grid& g, bool highlight) {
 
 std::string wordItems(const Puzzle& p) {
     std::string s;
-    for (const SortedList* list : {&p.ListW, &p.ListF})
+    for (const SortedList* list : {&p.hiddenWords, &p.foundWords})
         for (const std::string& word : list->items()) s += word + "<br>\r\n";
     return s;
 }
 
 std::string withGridHidden(Puzzle& p, bool highlight, const std::function<std::string()>& build) {
     if (!highlight) return build();
-    p.FG.Visible = false;
+    p.shown = false;
     struct ShowAgain {
-        Grid& g;
-        ~ShowAgain() { g.Visible = true; }
-    } showAgain{p.FG};
+        Puzzle& p;
+        ~ShowAgain() { p.shown = true; }
+    } showAgain{p};
     return build();
 }
 
 }  // namespace page
 
-std::string BuildPage(const Puzzle& p, PageForm form, const std::string& title, bool highlight) {
+std::string buildPage(const Puzzle& p, PageForm form, const std::string& title, bool highlight) {
     const bool web = form == PageForm::Web;
     std::string s = web ? page::documentHead(title) : page::creditComment() + kCrLf;
     s += "<font face=arial size=3>\r\n";
-    s += page::gridTable(p.FG, highlight);
+    s += page::gridTable(p.grid, highlight);
     s += "</table>\r\n";
     s += "</font><br>\r\n";
     s += "<table border=0 width=100% cellspacing=0 cellpadding=0><tr><td width=100%>"
@@ -127,7 +127,7 @@ std::string BuildPage(const Puzzle& p, PageForm form, const std::string& title, 
 }
 
 bool highlightChoice(Puzzle& p, Host& host) {
-    if (p.ListF.ListCount() == 0) return false;
+    if (p.foundWords.count() == 0) return false;
     return host.messageBox("Highlight words already found?", publisher::kAppTitle, Buttons::YesNo,
                            MessageIcon::None) == Answer::Yes;
 }
@@ -179,7 +179,7 @@ bool writePageFile(const std::string& path, const std::string& bytes) {
     return true;
 }
 
-void mnuHTML_Click(Puzzle& p, Host& host) {
+void saveWebPage(Puzzle& p, WindowState& window, Host& host) {
     // Every failure ends the command quietly with the default pointer back.
     try {
         const std::string title =
@@ -188,11 +188,11 @@ void mnuHTML_Click(Puzzle& p, Host& host) {
         const bool highlight = highlightChoice(p, host);
         host.setBusy(true);
         const std::string html = page::withGridHidden(
-            p, highlight, [&] { return BuildPage(p, PageForm::Web, title, highlight); });
-        p.CDFileName = proposedPageName(p.CDFileName, title);
-        const std::string chosen = host.showSave("HTML web page|*.htm", p.CDFileName);
+            p, highlight, [&] { return buildPage(p, PageForm::Web, title, highlight); });
+        window.dialogFileName = proposedPageName(window.dialogFileName, title);
+        const std::string chosen = host.showSave("HTML web page|*.htm", window.dialogFileName);
         if (!chosen.empty()) {
-            p.CDFileName = chosen;
+            window.dialogFileName = chosen;
             writePageFile(chosen, html + kCrLf);
         }
     } catch (const std::exception&) {
@@ -200,11 +200,11 @@ void mnuHTML_Click(Puzzle& p, Host& host) {
     host.setBusy(false);
 }
 
-void mnuCopyHTML_Click(Puzzle& p, Host& host) {
+void copyPageHtml(Puzzle& p, Host& host) {
     const bool highlight = highlightChoice(p, host);
     host.setBusy(true);
     const std::string html = page::withGridHidden(
-        p, highlight, [&] { return BuildPage(p, PageForm::Clipboard, "", highlight); });
+        p, highlight, [&] { return buildPage(p, PageForm::Clipboard, "", highlight); });
     host.setClipboardText(html);
     host.setBusy(false);
 }

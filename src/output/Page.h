@@ -10,6 +10,7 @@
 #include "model/Grid.h"
 #include "model/Host.h"
 #include "model/Puzzle.h"
+#include "model/WindowState.h"
 
 namespace lettermaze {
 
@@ -19,13 +20,13 @@ enum class PageForm {
 };
 
 // Six upper-case hex digits red, green, blue of a colour (red in the low byte), no "#".
-std::string cHex(const std::int32_t& colour);
+std::string htmlColour(const std::int32_t& colour);
 
 // The page, one windows-1252 byte per character. The title (web form only) and every letter and
 // word go in unescaped.
-std::string BuildPage(const Puzzle& p, PageForm form, const std::string& title, bool highlight);
+std::string buildPage(const Puzzle& p, PageForm form, const std::string& title, bool highlight);
 
-// Whether to colour found words: asked only when ListF holds a word.
+// Whether to colour found words: asked only when foundList holds a word.
 bool highlightChoice(Puzzle& p, Host& host);
 
 // The file name the save dialog proposes: an earlier page name stays, anything else gives way to
@@ -33,9 +34,9 @@ bool highlightChoice(Puzzle& p, Host& host);
 std::string proposedPageName(const std::string& current, const std::string& title);
 
 // "Make this lettermaze into a web page...": title, highlight choice, save dialog, file.
-void mnuHTML_Click(Puzzle& p, Host& host);
+void saveWebPage(Puzzle& p, WindowState& window, Host& host);
 // "Copy HTML for this lettermaze...": the clipboard form as plain text.
-void mnuCopyHTML_Click(Puzzle& p, Host& host);
+void copyPageHtml(Puzzle& p, Host& host);
 
 // Lower case as the program's texts know it (windows-1252 letters, accented ones included).
 std::string lowerCase1252(std::string_view s);

@@ -36,15 +36,15 @@ std::string cacheFolder() {
 }  // namespace
 
 std::string buildPrintPage(const Puzzle& p, const PrintSettings& s, bool highlight) {
-    const std::string& face = s.PrintFont;
-    std::string html = page::documentHead(s.PrintTitle);
-    if (s.PrintWhat != 2) {
+    const std::string& face = s.font;
+    std::string html = page::documentHead(s.title);
+    if (s.what != 2) {
         html += "<font face='" + face + "' size=3>\r\n";
-        html += page::gridTable(p.FG, highlight);
+        html += page::gridTable(p.grid, highlight);
         html += "</table>\r\n</font>";
     }
-    if (s.PrintWhat == 0) html += "<br>\r\n";
-    if (s.PrintWhat != 1) {
+    if (s.what == 0) html += "<br>\r\n";
+    if (s.what != 1) {
         html +=
             "<table border=0 width=100% cellspacing=0 cellpadding=0><tr><td width=100%>"
             "<font face='" +
@@ -79,10 +79,10 @@ std::string defaultPrintFont(const std::vector<std::string>& fonts,
 
 void acceptPrintChoices(PrintSettings& s, const std::string& title, int whatIndex,
                         const std::string& font) {
-    s.PrintCancelled = false;
-    s.PrintTitle = trimSpaces(title);
-    s.PrintWhat = static_cast<std::int16_t>(whatIndex);
-    s.PrintFont = trimSpaces(lowerCase1252(font));
+    s.cancelled = false;
+    s.title = trimSpaces(title);
+    s.what = static_cast<std::int16_t>(whatIndex);
+    s.font = trimSpaces(lowerCase1252(font));
 }
 
 std::string printFilePath(Host& host) {
@@ -91,18 +91,18 @@ std::string printFilePath(Host& host) {
     return cp1252FromUtf8(cacheFolder()) + "/lettermaze/" + kPrintFileName;
 }
 
-void mnuPrint_Click(Puzzle& p, Host& host) {
-    // Any failure ends the command quietly: Printing off, default pointer back.
+void printPuzzle(Puzzle& p, WindowState& window, Host& host) {
+    // Any failure ends the command quietly: printing over, default pointer back.
     try {
-        if (p.FG.Visible) {
-            host.showPrintDialog(p.print);
-            if (p.print.PrintCancelled) return;
-            p.Printing = true;
-            const bool gridWanted = p.print.PrintWhat != 2;
+        if (p.shown) {
+            host.showPrintDialog(window.print);
+            if (window.print.cancelled) return;
+            window.printing = true;
+            const bool gridWanted = window.print.what != 2;
             const bool highlight = gridWanted && highlightChoice(p, host);
             host.setBusy(true);
             const std::string html = page::withGridHidden(
-                p, highlight, [&] { return buildPrintPage(p, p.print, highlight); });
+                p, highlight, [&] { return buildPrintPage(p, window.print, highlight); });
 
             const std::string path = printFilePath(host);
             std::error_code ec;
@@ -115,7 +115,7 @@ void mnuPrint_Click(Puzzle& p, Host& host) {
         }
     } catch (const std::exception&) {
     }
-    p.Printing = false;
+    window.printing = false;
     host.setBusy(false);
 }
 

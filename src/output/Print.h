@@ -6,11 +6,13 @@
 
 #include "model/Host.h"
 #include "model/Puzzle.h"
+#include "model/PrintSettings.h"
+#include "model/WindowState.h"
 
 namespace lettermaze {
 
 // The print form of the page: the document head with the dialog's title, then the grid
-// (PrintWhat 0 or 1) and the word list (PrintWhat 0 or 2) in the dialog's font, with no download
+// (what 0 or 1) and the word list (what 0 or 2) in the dialog's font, with no download
 // line. `highlight` colours found cells as in the web page.
 std::string buildPrintPage(const Puzzle& p, const PrintSettings& s, bool highlight);
 
@@ -33,6 +35,6 @@ void acceptPrintChoices(PrintSettings& s, const std::string& title, int whatInde
 std::string printFilePath(Host& host);
 
 // "Print...": dialog, print page, browser.
-void mnuPrint_Click(Puzzle& p, Host& host);
+void printPuzzle(Puzzle& p, WindowState& window, Host& host);
 
 }  // namespace lettermaze

@@ -6,12 +6,12 @@ namespace lettermaze {
 
 std::string gridText(const Grid& g) {
     std::string s;
-    const int rows = g.Rows();
-    const int cols = g.Cols();
+    const int rows = g.rowCount();
+    const int cols = g.columnCount();
     s.reserve(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols) * 2);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < cols; ++c) {
-            s += g.TextMatrix(r, c);
+            s += g.letterAt(r, c);
             if (c < cols - 1) s += '\t';
         }
         if (r < rows - 1) s += '\r';
@@ -21,7 +21,7 @@ std::string gridText(const Grid& g) {
 
 std::string wordsText(const Puzzle& p) {
     std::string s;
-    for (const SortedList* list : {&p.ListW, &p.ListF})
+    for (const SortedList* list : {&p.hiddenWords, &p.foundWords})
         for (const std::string& word : list->items()) {
             s += word;
             s += "\r\n";
@@ -29,19 +29,19 @@ std::string wordsText(const Puzzle& p) {
     return s;
 }
 
-void mnuCopyS_Click(Puzzle& p, Host& host) {
-    p.FG.Visible = false;
-    const std::string text = gridText(p.FG);
+void copyGridText(Puzzle& p, Host& host) {
+    p.shown = false;
+    const std::string text = gridText(p.grid);
     host.setClipboardText(text);
-    p.FG.Visible = true;
+    p.shown = true;
 }
 
-void mnuCopyH_Click(Puzzle& p, Host& host) {
+void copyHiddenWords(Puzzle& p, Host& host) {
     host.setClipboardText(wordsText(p));
 }
 
-void mnuCopy_Click(Puzzle& p, Host& host) {
-    host.setClipboardText(p.WordList);
+void copyOriginalWords(const WindowState& window, Host& host) {
+    host.setClipboardText(window.wordText);
 }
 
 }  // namespace lettermaze

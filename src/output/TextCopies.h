@@ -5,6 +5,7 @@
 #include "model/Grid.h"
 #include "model/Host.h"
 #include "model/Puzzle.h"
+#include "model/WindowState.h"
 
 namespace lettermaze {
 
@@ -16,10 +17,10 @@ std::string gridText(const Grid& g);
 std::string wordsText(const Puzzle& p);
 
 // "Copy lettermaze": the grid text, built with the grid hidden.
-void mnuCopyS_Click(Puzzle& p, Host& host);
+void copyGridText(Puzzle& p, Host& host);
 // "Copy hidden words list": all words of the puzzle, found ones unmarked.
-void mnuCopyH_Click(Puzzle& p, Host& host);
+void copyHiddenWords(Puzzle& p, Host& host);
 // "Copy original words": the word box's text as it stands.
-void mnuCopy_Click(Puzzle& p, Host& host);
+void copyOriginalWords(const WindowState& window, Host& host);
 
 }  // namespace lettermaze

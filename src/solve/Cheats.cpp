@@ -1,5 +1,5 @@
 // Cheats. Neither cheat searches the grid: each looks the word up in the placement records,
-// selects the record's stored line on the grid (Col, Row, ColSel, RowSel, in that order) and
+// selects the record's stored line on the grid (cursor column and row, then the selection's) and
 // runs the grid's release handler as a mouse would, so a cheated word is matched, moved,
 // painted and can complete the puzzle exactly like one found by hand.
 //
@@ -47,13 +47,13 @@ bool selectRecord(Grid& g, const PlacementRecord& r) {
     const auto x2 = gridIndex(r.x2), y2 = gridIndex(r.y2);
     try {
         if (!x1) return false;
-        g.setCol(*x1);
+        g.setCursorColumn(*x1);
         if (!y1) return false;
-        g.setRow(*y1);
+        g.setCursorRow(*y1);
         if (!x2) return false;
-        g.setColSel(*x2);
+        g.setSelectionColumn(*x2);
         if (!y2) return false;
-        g.setRowSel(*y2);
+        g.setSelectionRow(*y2);
     } catch (const GridRangeError&) {
         return false;
     }
@@ -63,48 +63,44 @@ bool selectRecord(Grid& g, const PlacementRecord& r) {
 // Selects the word's stored line and releases the left button there; false when the word has
 // no usable record.
 bool findByRecord(Puzzle& p, Host& host, Random& rnd, const std::string& word) {
-    const PlacementRecord* r = recordFor(p.Placements, word);
-    if (!r || !selectRecord(p.FG, *r)) return false;
-    FG_MouseUp(p, host, rnd, 1);
+    const PlacementRecord* r = recordFor(p.placements, word);
+    if (!r || !selectRecord(p.grid, *r)) return false;
+    finishDrag(p, host, rnd, 1);
     return true;
 }
 
 }  // namespace
 
-CheatMenuState mnuCheat_Click(const Puzzle& p) {
-    return {p.ListW.ListIndex() != -1 && p.FG.Visible, p.ListW.ListCount() > 0 && p.FG.Visible};
+CheatMenuState cheatMenuState(const Puzzle& p) {
+    return {p.hiddenWords.selectedIndex() != -1 && p.shown, p.hiddenWords.count() > 0 && p.shown};
 }
 
-void mnuF1_Click(Puzzle& p, Host& host, Random& rnd) {
-    findByRecord(p, host, rnd, p.ListW.Text());
+void findSelectedWord(Puzzle& p, Host& host, Random& rnd) {
+    findByRecord(p, host, rnd, p.hiddenWords.selectedText());
 }
 
-void mnuFAll_Click(Puzzle& p, Host& host, Random& rnd) {
+void findAllWords(Puzzle& p, Host& host, Random& rnd) {
     host.setBusy(true);
-    p.ListW.Visible = false;
-    p.ListF.Visible = false;
+    p.findingAll = true;
     host.processEvents();
-    p.FindingAll = true;
-    while (p.ListW.ListCount() > 0 && p.FindingAll) {
-        const int before = p.ListW.ListCount();
-        if (!findByRecord(p, host, rnd, p.ListW.List(0))) break;
-        if (p.FindingAll && p.ListW.ListCount() >= before) break;
+    while (p.hiddenWords.count() > 0 && p.findingAll) {
+        const int before = p.hiddenWords.count();
+        if (!findByRecord(p, host, rnd, p.hiddenWords.at(0))) break;
+        if (p.findingAll && p.hiddenWords.count() >= before) break;
     }
-    p.ListW.Visible = true;
-    p.ListF.Visible = true;
-    p.FindingAll = false;
+    p.findingAll = false;
     host.setBusy(false);
 }
 
-void mnuReset_Click(Puzzle& p) {
-    Grid& g = p.FG;
-    g.Visible = false;
-    ClearGrid(p);
-    g.setRowSel(g.Row());
-    g.setColSel(g.Col());
-    g.Visible = true;
-    p.GridActive = true;
-    Update(p);
+void resetPuzzle(Puzzle& p) {
+    Grid& g = p.grid;
+    p.shown = false;
+    clearGrid(p);
+    g.setSelectionRow(g.cursorRow());
+    g.setSelectionColumn(g.cursorColumn());
+    p.shown = true;
+    p.inPlay = true;
+    showCounts(p);
 }
 
 }  // namespace lettermaze

@@ -1,7 +1,7 @@
-// Highlight colours. PickHighlight draws one number per channel and scales it into the channel's
+// Highlight colours. pickHighlight draws one number per channel and scales it into the channel's
 // range for the line's direction: vertical lines come out yellow, horizontal ones orange and the
 // two diagonals in neighbouring yellow-greens; blue stays at or below 25, so no highlight, and
-// no average of highlights, can ever be white. PaintWord walks the cursor along the line like
+// no average of highlights, can ever be white. paintWord walks the cursor along the line like
 // the grid control's own cursor, so the window and the saved colours see the same cells.
 #include "solve/Highlight.h"
 
@@ -46,7 +46,7 @@ std::int32_t blendChannel(std::int32_t x1, std::int32_t x2, double t) {
 
 }  // namespace
 
-std::int32_t PickHighlight(LineKind kind, Random& rnd) {
+std::int32_t pickHighlight(LineKind kind, Random& rnd) {
     const Family f = familyOf(kind);
     const float r1 = rnd.next();
     const float r2 = rnd.next();
@@ -54,7 +54,7 @@ std::int32_t PickHighlight(LineKind kind, Random& rnd) {
     return scaled(r1, f.red) + 256 * scaled(r2, f.green) + 65536 * scaled(r3, f.blue);
 }
 
-std::int32_t IntCol(std::int32_t c1, std::int32_t c2, double t) {
+std::int32_t blendColour(std::int32_t c1, std::int32_t c2, double t) {
     // Integer division truncates toward zero, as the colour's definition asks.
     const std::int32_t red = blendChannel(c1 % 256, c2 % 256, t);
     const std::int32_t green = blendChannel((c1 / 256) % 256, (c2 / 256) % 256, t);
@@ -64,44 +64,44 @@ std::int32_t IntCol(std::int32_t c1, std::int32_t c2, double t) {
     return static_cast<std::int32_t>(colour);
 }
 
-void PaintWord(Grid& g, LineKind kind, int n, int s, std::int32_t colour) {
+void paintWord(Grid& g, LineKind kind, int n, int s, std::int32_t colour) {
     const int steps = n < 0 ? -n : n;
     for (int k = 0; k <= steps; ++k) {
-        const std::int32_t current = g.CellBackColor();
-        g.setCellBackColor(current == kWhite ? colour : IntCol(colour, current, 0.5));
+        const std::int32_t current = g.cursorColour();
+        g.setCursorColour(current == kWhite ? colour : blendColour(colour, current, 0.5));
         if (k == steps) break;
         switch (kind) {
             case LineKind::Vertical:
-                g.setRow(g.Row() + s);
+                g.setCursorRow(g.cursorRow() + s);
                 break;
             case LineKind::Horizontal:
-                g.setCol(g.Col() + s);
+                g.setCursorColumn(g.cursorColumn() + s);
                 break;
             case LineKind::Falling:
-                g.setRow(g.Row() + s);
-                g.setCol(g.Col() + s);
+                g.setCursorRow(g.cursorRow() + s);
+                g.setCursorColumn(g.cursorColumn() + s);
                 break;
             case LineKind::Rising:
-                g.setRow(g.Row() - s);
-                g.setCol(g.Col() + s);
+                g.setCursorRow(g.cursorRow() - s);
+                g.setCursorColumn(g.cursorColumn() + s);
                 break;
         }
     }
     g.touch();
 }
 
-void ClearGrid(Puzzle& p) {
-    Grid& g = p.FG;
-    for (int c = 0; c < g.Cols(); ++c) {
-        for (int r = 0; r < g.Rows(); ++r) {
-            g.setRow(r);
-            g.setCol(c);
-            g.setCellBackColor(kWhite);
+void clearGrid(Puzzle& p) {
+    Grid& g = p.grid;
+    for (int c = 0; c < g.columnCount(); ++c) {
+        for (int r = 0; r < g.rowCount(); ++r) {
+            g.setCursorRow(r);
+            g.setCursorColumn(c);
+            g.setCursorColour(kWhite);
         }
     }
     g.touch();
-    for (int i = 0; i < p.ListF.ListCount(); ++i) p.ListW.AddItem(p.ListF.List(i));
-    p.ListF.Clear();
+    for (int i = 0; i < p.foundWords.count(); ++i) p.hiddenWords.add(p.foundWords.at(i));
+    p.foundWords.clear();
 }
 
 }  // namespace lettermaze

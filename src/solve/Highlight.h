@@ -14,17 +14,17 @@ namespace lettermaze {
 enum class LineKind { Vertical, Horizontal, Falling, Rising };
 
 // A random shade of the kind's colour family. Draws exactly three numbers, red's first.
-std::int32_t PickHighlight(LineKind kind, Random& rnd);
+std::int32_t pickHighlight(LineKind kind, Random& rnd);
 
 // The colour a fraction t of the way from c1 to c2, channel by channel, rounded down.
-std::int32_t IntCol(std::int32_t c1, std::int32_t c2, double t);
+std::int32_t blendColour(std::int32_t c1, std::int32_t c2, double t);
 
 // Colours the n steps of a line (s is the sign of n) starting on the cursor cell, blending with
 // any colour a cell already has. Leaves the cursor on the line's last cell.
-void PaintWord(Grid& g, LineKind kind, int n, int s, std::int32_t colour);
+void paintWord(Grid& g, LineKind kind, int n, int s, std::int32_t colour);
 
 // Whitens every cell and moves every found word back to the hidden list. Leaves the cursor on
 // the bottom-right cell.
-void ClearGrid(Puzzle& p);
+void clearGrid(Puzzle& p);
 
 }  // namespace lettermaze

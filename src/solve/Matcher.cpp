@@ -34,19 +34,17 @@ CellPos stepOf(LineKind kind, int k) {
 
 // Offers the same puzzle again once every word is found; declining leaves it unplayable.
 void completion(Puzzle& p, Host& host) {
-    p.ListW.Visible = true;
-    p.ListF.Visible = true;
-    p.FindingAll = false;  // this is what stops a running Find all
-    Update(p);
+    p.findingAll = false;  // this is what stops a running Find all
+    showCounts(p);
     host.setBusy(false);
     const Answer a =
         host.messageBox(kCompleted, publisher::kAppTitle, Buttons::YesNo, MessageIcon::None);
     if (a == Answer::Yes) {
-        p.FG.Visible = false;
-        ClearGrid(p);
-        p.FG.Visible = true;
+        p.shown = false;
+        clearGrid(p);
+        p.shown = true;
     } else {
-        p.GridActive = false;
+        p.inPlay = false;
     }
 }
 
@@ -88,14 +86,14 @@ std::vector<CellPos> lineCells(int row, int col, const Line& line) {
     return cells;
 }
 
-void FG_MouseUp(Puzzle& p, Host& host, Random& rnd, int button) {
+void finishDrag(Puzzle& p, Host& host, Random& rnd, int button) {
     if (button != 1) {
-        Update(p);
+        showCounts(p);
         return;
     }
-    Grid& g = p.FG;
-    if (p.GridActive) {
-        const Line line = classifyLine(g.Row(), g.Col(), g.RowSel(), g.ColSel());
+    Grid& g = p.grid;
+    if (p.inPlay) {
+        const Line line = classifyLine(g.cursorRow(), g.cursorColumn(), g.selectionRow(), g.selectionColumn());
         // A click without a drag leaves everything, even the captions, as it was.
         if (line.shape == LineShape::SameCell) return;
 
@@ -104,29 +102,29 @@ void FG_MouseUp(Puzzle& p, Host& host, Random& rnd, int button) {
         if (line.shape == LineShape::Straight) {
             // Drawn for every straight line, matched or not, so the random sequence does not
             // depend on what the player finds.
-            colour = PickHighlight(line.kind, rnd);
-            for (const CellPos& c : lineCells(g.Row(), g.Col(), line))
-                gathered += g.TextMatrix(c.row, c.col);
+            colour = pickHighlight(line.kind, rnd);
+            for (const CellPos& c : lineCells(g.cursorRow(), g.cursorColumn(), line))
+                gathered += g.letterAt(c.row, c.col);
         }
 
         if (!gathered.empty()) {
-            const std::string reversed = Reverse(gathered);
-            for (int i = 0; i < p.ListW.ListCount(); ++i) {
-                const std::string entry = p.ListW.List(i);
+            const std::string reversed = reverseText(gathered);
+            for (int i = 0; i < p.hiddenWords.count(); ++i) {
+                const std::string entry = p.hiddenWords.at(i);
                 if (entry != reversed && gathered != entry) continue;
-                p.ListF.AddItem(entry);
-                p.ListW.RemoveItem(i);
-                if (!p.FindingAll) host.beep();
-                PaintWord(g, line.kind, line.n, line.s, colour);
+                p.foundWords.add(entry);
+                p.hiddenWords.removeAt(i);
+                if (!p.findingAll) host.beep();
+                paintWord(g, line.kind, line.n, line.s, colour);
                 break;
             }
         }
 
-        if (p.ListW.ListCount() == 0) completion(p, host);
+        if (p.hiddenWords.count() == 0) completion(p, host);
     }
-    g.setRowSel(g.Row());
-    g.setColSel(g.Col());
-    Update(p);
+    g.setSelectionRow(g.cursorRow());
+    g.setSelectionColumn(g.cursorColumn());
+    showCounts(p);
 }
 
 }  // namespace lettermaze

@@ -40,9 +40,9 @@ Line classifyLine(int row, int col, int rowSel, int colSel);
 std::vector<CellPos> lineCells(int row, int col, const Line& line);
 
 // The grid's mouse-release handler (button 1 left, 2 right, 4 middle). The drag's anchor is the
-// grid cursor (Row, Col) and its end the selection corner (RowSel, ColSel). A straight line
+// grid cursor and its end the selection corner. A straight line
 // whose letters spell a hidden word, either way, moves that word to the found list and paints
 // it; the last word found asks whether to clear the grid for another go.
-void FG_MouseUp(Puzzle& p, Host& host, Random& rnd, int button);
+void finishDrag(Puzzle& p, Host& host, Random& rnd, int button);
 
 }  // namespace lettermaze

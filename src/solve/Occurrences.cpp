@@ -12,15 +12,15 @@ std::vector<Occurrence> findOccurrences(const Grid& g, const std::string& word) 
                                         {0, -1}, {-1, 0}, {-1, -1}, {-1, 1}};
     const bool palindrome = std::string(word.rbegin(), word.rend()) == word;
     const int dirCount = n == 1 ? 1 : (palindrome ? 4 : 8);
-    for (int r = 0; r < g.Rows(); ++r) {
-        for (int c = 0; c < g.Cols(); ++c) {
+    for (int r = 0; r < g.rowCount(); ++r) {
+        for (int c = 0; c < g.columnCount(); ++c) {
             for (int d = 0; d < dirCount; ++d) {
                 const int dr = kDirs[d][0], dc = kDirs[d][1];
                 const int r2 = r + dr * (n - 1), c2 = c + dc * (n - 1);
-                if (r2 < 0 || r2 >= g.Rows() || c2 < 0 || c2 >= g.Cols()) continue;
+                if (r2 < 0 || r2 >= g.rowCount() || c2 < 0 || c2 >= g.columnCount()) continue;
                 bool match = true;
                 for (int i = 0; i < n && match; ++i) {
-                    const std::string& cell = g.TextMatrix(r + dr * i, c + dc * i);
+                    const std::string& cell = g.letterAt(r + dr * i, c + dc * i);
                     match = cell.size() == 1 && cell[0] == word[static_cast<std::size_t>(i)];
                 }
                 if (match) out.push_back({r, c, r2, c2});

@@ -29,7 +29,8 @@ QColor markerColour(LineKind kind) {
 }
 }  // namespace
 
-GridView::GridView(Puzzle& puzzle, QWidget* parent) : QAbstractScrollArea(parent), p_(puzzle) {
+GridView::GridView(Puzzle& puzzle, const GridFrame& frame, QWidget* parent)
+    : QAbstractScrollArea(parent), puzzle_(puzzle), frame_(frame) {
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Plain);
@@ -39,8 +40,8 @@ GridView::GridView(Puzzle& puzzle, QWidget* parent) : QAbstractScrollArea(parent
     setVisible(false);
 }
 
-int GridView::cellWidth() const { return px(p_.FG.ColWidth); }
-int GridView::cellHeight() const { return px(p_.FG.RowHeight); }
+int GridView::cellWidth() const { return px(frame_.columnWidth); }
+int GridView::cellHeight() const { return px(frame_.rowHeight); }
 
 QRect GridView::cellRect(int row, int col) const {
     return QRect(col * cellWidth() - horizontalScrollBar()->value(),
@@ -55,30 +56,30 @@ std::optional<Cell> GridView::cellAt(const QPoint& pos) const {
     const int y = pos.y() + verticalScrollBar()->value();
     if (x < 0 || y < 0) return std::nullopt;
     const int col = x / cellWidth(), row = y / cellHeight();
-    if (row >= p_.FG.Rows() || col >= p_.FG.Cols()) return std::nullopt;
+    if (row >= puzzle_.grid.rowCount() || col >= puzzle_.grid.columnCount()) return std::nullopt;
     return Cell{row, col};
 }
 
 std::optional<std::pair<Cell, Cell>> GridView::pendingLine() const {
     if (dragging_ && hover_) return std::make_pair(anchor_, *hover_);
-    if (keyAnchor_) return std::make_pair(*keyAnchor_, Cell{p_.FG.Row(), p_.FG.Col()});
+    if (keyAnchor_) return std::make_pair(*keyAnchor_, Cell{puzzle_.grid.cursorRow(), puzzle_.grid.cursorColumn()});
     return std::nullopt;
 }
 
 void GridView::syncFromModel() {
-    const Grid& g = p_.FG;
+    const GridFrame& g = frame_;
     // The model's size is the cells' area; the frame goes around it, so a grid fitted to its
     // cells shows every cell whole.
     const int f = frameWidth();
-    setGeometry(pxRect(g.Left, g.Top, g.Width, g.Height).adjusted(0, 0, 2 * f, 2 * f));
-    const bool h = g.ScrollBars == 1 || g.ScrollBars == 3;
-    const bool v = g.ScrollBars == 2 || g.ScrollBars == 3;
+    setGeometry(pxRect(g.left, g.top, g.width, g.height).adjusted(0, 0, 2 * f, 2 * f));
+    const bool h = g.scrollBars == 1 || g.scrollBars == 3;
+    const bool v = g.scrollBars == 2 || g.scrollBars == 3;
     // The bars the fitting asks for are always there; the other side still scrolls when a bar
     // covers the last row or column, so no letter is ever out of reach.
     setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     updateScrollRanges();
-    if (isHidden() == g.Visible) setVisible(g.Visible);
+    if (isHidden() == puzzle_.shown) setVisible(puzzle_.shown);
     viewport()->update();
 }
 
@@ -87,7 +88,7 @@ void GridView::updateScrollRanges() {
     // moment, or a bar that once appeared would keep itself there by narrowing the viewport.
     const int f = frameWidth();
     const QSize area = rect().adjusted(f, f, -f, -f).size();
-    const int contentW = p_.FG.Cols() * cellWidth(), contentH = p_.FG.Rows() * cellHeight();
+    const int contentW = puzzle_.grid.columnCount() * cellWidth(), contentH = puzzle_.grid.rowCount() * cellHeight();
     const int barH = horizontalScrollBar()->sizeHint().height();
     const int barW = verticalScrollBar()->sizeHint().width();
     bool needH = horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn || contentW > area.width();
@@ -111,23 +112,23 @@ void GridView::resizeEvent(QResizeEvent* e) {
 void GridView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Window));
-    const Grid& g = p_.FG;
+    const Grid& g = puzzle_.grid;
     const int cw = cellWidth(), ch = cellHeight();
     const int firstCol = horizontalScrollBar()->value() / cw;
     const int firstRow = verticalScrollBar()->value() / ch;
-    const int lastCol = std::min(g.Cols() - 1, firstCol + viewport()->width() / cw + 1);
-    const int lastRow = std::min(g.Rows() - 1, firstRow + viewport()->height() / ch + 1);
+    const int lastCol = std::min(g.columnCount() - 1, firstCol + viewport()->width() / cw + 1);
+    const int lastRow = std::min(g.rowCount() - 1, firstRow + viewport()->height() / ch + 1);
     painter.setFont(font());
     const QPen gridPen(QColor(192, 192, 192));
     for (int r = firstRow; r <= lastRow; ++r) {
         for (int c = firstCol; c <= lastCol; ++c) {
             const QRect rect = cellRect(r, c);
-            painter.fillRect(rect, fromModel(g.backColor(r, c)));
+            painter.fillRect(rect, fromModel(g.colourAt(r, c)));
             painter.setPen(gridPen);
             painter.drawLine(rect.topRight(), rect.bottomRight());
             painter.drawLine(rect.bottomLeft(), rect.bottomRight());
             painter.setPen(Qt::black);
-            painter.drawText(rect, Qt::AlignCenter, toQt(g.TextMatrix(r, c)));
+            painter.drawText(rect, Qt::AlignCenter, toQt(g.letterAt(r, c)));
         }
     }
     if (hasFocus()) {
@@ -135,7 +136,7 @@ void GridView::paintEvent(QPaintEvent*) {
         QPen focusPen(QColor(0, 0, 160), 2, Qt::DotLine);
         painter.setPen(focusPen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(cellRect(g.Row(), g.Col()).adjusted(1, 1, -2, -2));
+        painter.drawRect(cellRect(g.cursorRow(), g.cursorColumn()).adjusted(1, 1, -2, -2));
     }
     if (const auto line = pendingLine()) paintMarker(painter, line->first, line->second);
 }
@@ -181,8 +182,8 @@ void GridView::mousePressEvent(QMouseEvent* e) {
     const auto cell = cellAt(e->position().toPoint());
     if (!cell) return;
     keyAnchor_.reset();
-    p_.FG.setRow(cell->row);
-    p_.FG.setCol(cell->col);
+    puzzle_.grid.setCursorRow(cell->row);
+    puzzle_.grid.setCursorColumn(cell->col);
     anchor_ = *cell;
     hover_ = cell;
     dragging_ = true;
@@ -222,8 +223,8 @@ void GridView::mouseReleaseEvent(QMouseEvent* e) {
         // line ends on its own anchor, which tests nothing.
         const auto end = cellAt(e->position().toPoint());
         if (end) {
-            p_.FG.setRowSel(end->row);
-            p_.FG.setColSel(end->col);
+            puzzle_.grid.setSelectionRow(end->row);
+            puzzle_.grid.setSelectionColumn(end->col);
         }
         viewport()->update();
     }
@@ -231,15 +232,15 @@ void GridView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void GridView::keyPressEvent(QKeyEvent* e) {
-    Grid& g = p_.FG;
-    int row = g.Row(), col = g.Col();
+    Grid& g = puzzle_.grid;
+    int row = g.cursorRow(), col = g.cursorColumn();
     switch (e->key()) {
         case Qt::Key_Left: col = std::max(0, col - 1); break;
-        case Qt::Key_Right: col = std::min(g.Cols() - 1, col + 1); break;
+        case Qt::Key_Right: col = std::min(g.columnCount() - 1, col + 1); break;
         case Qt::Key_Up: row = std::max(0, row - 1); break;
-        case Qt::Key_Down: row = std::min(g.Rows() - 1, row + 1); break;
+        case Qt::Key_Down: row = std::min(g.rowCount() - 1, row + 1); break;
         case Qt::Key_Home: col = 0; break;
-        case Qt::Key_End: col = g.Cols() - 1; break;
+        case Qt::Key_End: col = g.columnCount() - 1; break;
         case Qt::Key_Escape:
             if (!keyAnchor_) return QAbstractScrollArea::keyPressEvent(e);
             keyAnchor_.reset();
@@ -255,18 +256,18 @@ void GridView::keyPressEvent(QKeyEvent* e) {
             } else {
                 const Cell first = *keyAnchor_;
                 keyAnchor_.reset();
-                g.setRow(first.row);
-                g.setCol(first.col);
-                g.setRowSel(row);
-                g.setColSel(col);
+                g.setCursorRow(first.row);
+                g.setCursorColumn(first.col);
+                g.setSelectionRow(row);
+                g.setSelectionColumn(col);
                 viewport()->update();
                 emit released(1);
                 return;
             }
         default: return QAbstractScrollArea::keyPressEvent(e);
     }
-    if (row != g.Row()) g.setRow(row);
-    if (col != g.Col()) g.setCol(col);
+    if (row != g.cursorRow()) g.setCursorRow(row);
+    if (col != g.cursorColumn()) g.setCursorColumn(col);
     ensureCellVisible({row, col});
     viewport()->update();
 }

@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <optional>
 
+#include "model/FitGrid.h"
 #include "model/Puzzle.h"
 
 namespace lettermaze::ui {
@@ -18,7 +19,7 @@ struct Cell {
 class GridView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    GridView(Puzzle& puzzle, QWidget* parent = nullptr);
+    GridView(Puzzle& puzzle, const GridFrame& frame, QWidget* parent = nullptr);
 
     // Re-reads visibility, geometry, scroll bars and cells from the model.
     void syncFromModel();
@@ -51,7 +52,8 @@ private:
     void paintMarker(QPainter& painter, const Cell& from, const Cell& to);
     QRect cellRect(int row, int col) const;
 
-    Puzzle& p_;
+    Puzzle& puzzle_;
+    const GridFrame& frame_;
     bool dragging_ = false;
     Cell anchor_{0, 0};
     std::optional<Cell> hover_;

@@ -67,76 +67,76 @@ void MainWindow::buildControls() {
     const QFont plain = designFont(8.25);
     central->setFont(plain);
 
-    WordList = place(new QPlainTextEdit(central), 120, 120, 5895, 3495);
-    WordList->setObjectName(QStringLiteral("WordList"));
-    WordList->setLineWrapMode(QPlainTextEdit::NoWrap);
-    WordList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    WordList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    connect(WordList, &QPlainTextEdit::textChanged, this, &MainWindow::WordList_Change);
+    wordBox = place(new QPlainTextEdit(central), 120, 120, 5895, 3495);
+    wordBox->setObjectName(QStringLiteral("wordBox"));
+    wordBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    wordBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    wordBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(wordBox, &QPlainTextEdit::textChanged, this, &MainWindow::wordBoxEdited);
 
     // The label runs under both size boxes; its run of spaces must carry the "x" into the gap
     // between them whatever the font's space width is.
-    Label1 = place(new GapLabel(QStringLiteral("Grid size:                      x"),
+    sizeLabel = place(new GapLabel(QStringLiteral("Grid size:                      x"),
                                 px((1935 + 2280) / 2) - px(240), central),
                    240, 3840, 2295, 255);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(designFont(9.75));
-    Textm = place(new QLineEdit(QStringLiteral("20"), central), 1440, 3795, 495, 300);
-    Textm->setObjectName(QStringLiteral("Textm"));
-    Textm->setFont(designFont(9.75));
-    Textn = place(new QLineEdit(QStringLiteral("20"), central), 2280, 3795, 495, 300);
-    Textn->setObjectName(QStringLiteral("Textn"));
-    Textn->setFont(designFont(9.75));
+    sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
+    sizeLabel->setFont(designFont(9.75));
+    columnsBox = place(new QLineEdit(QStringLiteral("20"), central), 1440, 3795, 495, 300);
+    columnsBox->setObjectName(QStringLiteral("columnsBox"));
+    columnsBox->setFont(designFont(9.75));
+    rowsBox = place(new QLineEdit(QStringLiteral("20"), central), 2280, 3795, 495, 300);
+    rowsBox->setObjectName(QStringLiteral("rowsBox"));
+    rowsBox->setFont(designFont(9.75));
 
-    CommandGo = place(new QPushButton(QStringLiteral("&Create lettermaze"), central), 3720, 3840,
+    createButton = place(new QPushButton(QStringLiteral("&Create lettermaze"), central), 3720, 3840,
                       2295, 615);
-    CommandGo->setObjectName(QStringLiteral("CommandGo"));
-    CommandGo->setFont(designFont(8.25, true));
-    connect(CommandGo, &QPushButton::clicked, this, &MainWindow::CommandGo_Click);
+    createButton->setObjectName(QStringLiteral("createButton"));
+    createButton->setFont(designFont(8.25, true));
+    connect(createButton, &QPushButton::clicked, this, &MainWindow::createPuzzle);
 
-    Label4 = place(new QLabel(QStringLiteral("Difficulty:"), central), 240, 4200, 1215, 255);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setFont(designFont(9.75));
-    Difficulty = place(new QScrollBar(Qt::Horizontal, central), 1440, 4200, 1335, 255);
-    Difficulty->setObjectName(QStringLiteral("Difficulty"));
-    Difficulty->setRange(0, 9);
-    Difficulty->setPageStep(1);
-    Difficulty->setValue(3);
+    difficultyLabel = place(new QLabel(QStringLiteral("Difficulty:"), central), 240, 4200, 1215, 255);
+    difficultyLabel->setObjectName(QStringLiteral("difficultyLabel"));
+    difficultyLabel->setFont(designFont(9.75));
+    difficultySlider = place(new QScrollBar(Qt::Horizontal, central), 1440, 4200, 1335, 255);
+    difficultySlider->setObjectName(QStringLiteral("difficultySlider"));
+    difficultySlider->setRange(0, 9);
+    difficultySlider->setPageStep(1);
+    difficultySlider->setValue(3);
 
-    LabelH = place(new QLabel(QStringLiteral("Hidden"), central), 120, 4560, 2895, 255);
-    LabelH->setObjectName(QStringLiteral("LabelH"));
-    LabelH->setFont(designFont(12, true));
-    LabelF = place(new QLabel(QStringLiteral("Found"), central), 3120, 4560, 2895, 255);
-    LabelF->setObjectName(QStringLiteral("LabelF"));
-    LabelF->setFont(designFont(12, true));
+    hiddenLabel = place(new QLabel(QStringLiteral("Hidden"), central), 120, 4560, 2895, 255);
+    hiddenLabel->setObjectName(QStringLiteral("hiddenLabel"));
+    hiddenLabel->setFont(designFont(12, true));
+    foundLabel = place(new QLabel(QStringLiteral("Found"), central), 3120, 4560, 2895, 255);
+    foundLabel->setObjectName(QStringLiteral("foundLabel"));
+    foundLabel->setFont(designFont(12, true));
 
-    ListW = place(new QListWidget(central), 120, 4920, 2895, 2985);
-    ListW->setObjectName(QStringLiteral("ListW"));
-    ListW->viewport()->installEventFilter(this);
+    hiddenList = place(new QListWidget(central), 120, 4920, 2895, 2985);
+    hiddenList->setObjectName(QStringLiteral("hiddenList"));
+    hiddenList->viewport()->installEventFilter(this);
     // The selected index follows what is visibly selected, not Qt's current row: tabbing
     // into a list makes its top row current without selecting anything.
-    connect(ListW, &QListWidget::itemSelectionChanged, this,
-            [this] { followSelection(ListW, p_.ListW); });
-    ListF = place(new QListWidget(central), 3120, 4920, 2895, 2985);
-    ListF->setObjectName(QStringLiteral("ListF"));
-    connect(ListF, &QListWidget::itemSelectionChanged, this,
-            [this] { followSelection(ListF, p_.ListF); });
+    connect(hiddenList, &QListWidget::itemSelectionChanged, this,
+            [this] { followSelection(hiddenList, puzzle_.hiddenWords); });
+    foundList = place(new QListWidget(central), 3120, 4920, 2895, 2985);
+    foundList->setObjectName(QStringLiteral("foundList"));
+    connect(foundList, &QListWidget::itemSelectionChanged, this,
+            [this] { followSelection(foundList, puzzle_.foundWords); });
 
-    FG = new GridView(p_, central);
-    FG->setObjectName(QStringLiteral("FG"));
-    FG->setFont(designFont(9.75, true));
+    gridView = new GridView(puzzle_, window_.gridFrame, central);
+    gridView->setObjectName(QStringLiteral("gridView"));
+    gridView->setFont(designFont(9.75, true));
     // The grid's row height is its own, from its font; the program never sets it.
-    p_.FG.RowHeight = twips(QFontMetrics(FG->font()).height() + 4);
-    connect(FG, &GridView::released, this, &MainWindow::FG_MouseUp);
+    window_.gridFrame.rowHeight = twips(QFontMetrics(gridView->font()).height() + 4);
+    connect(gridView, &GridView::released, this, &MainWindow::finishDrag);
 
     // Tab order follows the design's reading order.
-    setTabOrder(WordList, Textm);
-    setTabOrder(Textm, Textn);
-    setTabOrder(Textn, CommandGo);
-    setTabOrder(CommandGo, Difficulty);
-    setTabOrder(Difficulty, ListW);
-    setTabOrder(ListW, ListF);
-    setTabOrder(ListF, FG);
+    setTabOrder(wordBox, columnsBox);
+    setTabOrder(columnsBox, rowsBox);
+    setTabOrder(rowsBox, createButton);
+    setTabOrder(createButton, difficultySlider);
+    setTabOrder(difficultySlider, hiddenList);
+    setTabOrder(hiddenList, foundList);
+    setTabOrder(foundList, gridView);
 }
 
 void MainWindow::run(const std::function<void()>& handler) {
@@ -146,63 +146,64 @@ void MainWindow::run(const std::function<void()>& handler) {
 }
 
 void MainWindow::syncToModel() {
-    p_.Textm = to1252(Textm->text());
-    p_.Textn = to1252(Textn->text());
-    p_.Difficulty = Difficulty->value();
-    const QTextCursor c = WordList->textCursor();
-    const QString text = WordList->toPlainText();
-    p_.WordListSelStart = wordBoxCaretToCore(text, c.selectionStart());
-    p_.WordListSelLength = wordBoxCaretToCore(text, c.selectionEnd()) - p_.WordListSelStart;
+    window_.columnsText = to1252(columnsBox->text());
+    window_.rowsText = to1252(rowsBox->text());
+    window_.level = difficultySlider->value();
+    const QTextCursor c = wordBox->textCursor();
+    const QString text = wordBox->toPlainText();
+    window_.wordSelectionStart = wordBoxCaretToCore(text, c.selectionStart());
+    window_.wordSelectionLength = wordBoxCaretToCore(text, c.selectionEnd()) - window_.wordSelectionStart;
 }
 
 void MainWindow::syncFromModel() {
     syncing_ = true;
-    if (Textm->text() != toQt(p_.Textm)) Textm->setText(toQt(p_.Textm));
-    if (Textn->text() != toQt(p_.Textn)) Textn->setText(toQt(p_.Textn));
-    LabelH->setText(toQt(p_.LabelH));
-    LabelF->setText(toQt(p_.LabelF));
+    if (columnsBox->text() != toQt(window_.columnsText)) columnsBox->setText(toQt(window_.columnsText));
+    if (rowsBox->text() != toQt(window_.rowsText)) rowsBox->setText(toQt(window_.rowsText));
+    hiddenLabel->setText(toQt(hiddenCaption(puzzle_)));
+    foundLabel->setText(toQt(foundCaption(puzzle_)));
     syncWordBox();
     syncLists();
-    FG->syncFromModel();
-    mnuWL->setEnabled(p_.mnuWLEnabled);
+    gridView->syncFromModel();
+    wordListsMenu->setEnabled(window_.libraryMenuEnabled);
     syncing_ = false;
 }
 
 void MainWindow::syncWordBox() {
-    const QString want = wordBoxFromCore(p_.WordList);
-    const int start = wordBoxCaretFromCore(p_.WordList, p_.WordListSelStart);
+    const QString want = wordBoxFromCore(window_.wordText);
+    const int start = wordBoxCaretFromCore(window_.wordText, window_.wordSelectionStart);
     const int end =
-        wordBoxCaretFromCore(p_.WordList, p_.WordListSelStart + p_.WordListSelLength);
-    QTextCursor c = WordList->textCursor();
-    if (WordList->toPlainText() == want && c.selectionStart() == start && c.selectionEnd() == end)
+        wordBoxCaretFromCore(window_.wordText, window_.wordSelectionStart + window_.wordSelectionLength);
+    QTextCursor c = wordBox->textCursor();
+    if (wordBox->toPlainText() == want && c.selectionStart() == start && c.selectionEnd() == end)
         return;
-    const QSignalBlocker block(WordList);
-    if (WordList->toPlainText() != want) WordList->setPlainText(want);
-    c = WordList->textCursor();
+    const QSignalBlocker block(wordBox);
+    if (wordBox->toPlainText() != want) wordBox->setPlainText(want);
+    c = wordBox->textCursor();
     c.setPosition(std::min<int>(start, static_cast<int>(want.size())));
     c.setPosition(std::min<int>(end, static_cast<int>(want.size())), QTextCursor::KeepAnchor);
-    WordList->setTextCursor(c);
+    wordBox->setTextCursor(c);
 }
 
 void MainWindow::syncLists() {
-    const auto mirror = [](QListWidget* view, const SortedList& list) {
-        bool same = view->count() == list.ListCount();
+    const auto mirror = [this](QListWidget* view, const SortedList& list) {
+        bool same = view->count() == list.count();
         for (int i = 0; same && i < view->count(); ++i)
-            same = view->item(i)->text() == toQt(list.List(i));
+            same = view->item(i)->text() == toQt(list.at(i));
         if (!same) {
             view->clear();
             for (const std::string& item : list.items()) view->addItem(toQt(item));
         }
-        if (selectedRow(view) != list.ListIndex()) {
-            if (list.ListIndex() >= 0)
-                view->setCurrentRow(list.ListIndex());
+        if (selectedRow(view) != list.selectedIndex()) {
+            if (list.selectedIndex() >= 0)
+                view->setCurrentRow(list.selectedIndex());
             else
                 view->clearSelection();
         }
-        if (view->isHidden() == list.Visible) view->setVisible(list.Visible);
+        // The lists are out of sight while Find all runs through them.
+        if (view->isHidden() != puzzle_.findingAll) view->setVisible(!puzzle_.findingAll);
     };
-    mirror(ListW, p_.ListW);
-    mirror(ListF, p_.ListF);
+    mirror(hiddenList, puzzle_.hiddenWords);
+    mirror(foundList, puzzle_.foundWords);
 }
 
 int MainWindow::selectedRow(const QListWidget* view) {
@@ -212,16 +213,16 @@ int MainWindow::selectedRow(const QListWidget* view) {
 
 void MainWindow::followSelection(const QListWidget* view, SortedList& list) {
     const int row = selectedRow(view);
-    if (!syncing_ && row < list.ListCount()) list.setListIndex(row);
+    if (!syncing_ && row < list.count()) list.setSelectedIndex(row);
 }
 
-void MainWindow::WordList_Change() {
+void MainWindow::wordBoxEdited() {
     if (syncing_) return;
-    const QString text = WordList->toPlainText();
-    p_.WordList = wordBoxToCore(text);
-    p_.WordListSelStart = wordBoxCaretToCore(text, WordList->textCursor().position());
-    p_.WordListSelLength = 0;
-    lettermaze::WordList_Change(p_);
+    const QString text = wordBox->toPlainText();
+    window_.wordText = wordBoxToCore(text);
+    window_.wordSelectionStart = wordBoxCaretToCore(text, wordBox->textCursor().position());
+    window_.wordSelectionLength = 0;
+    lettermaze::filterWordBox(window_);
     syncing_ = true;
     syncWordBox();
     syncing_ = false;
@@ -229,23 +230,23 @@ void MainWindow::WordList_Change() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    Form_Resize();
+    refitGridToWindow();
 }
 
-void MainWindow::Form_Resize() {
+void MainWindow::refitGridToWindow() {
     if (!centralWidget()) return;
-    p_.WindowWidth = twips(centralWidget()->width());
-    p_.WindowHeight = twips(centralWidget()->height());
-    lettermaze::Form_Resize(p_);
-    FG->syncFromModel();
+    window_.width = twips(centralWidget()->width());
+    window_.height = twips(centralWidget()->height());
+    lettermaze::refitGrid(puzzle_, window_);
+    gridView->syncFromModel();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // A right press over the hidden list pops up the Cheat menu at the pointer.
-    if (watched == ListW->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == hiddenList->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* me = static_cast<QMouseEvent*>(event);
         if (me->button() == Qt::RightButton) {
-            mnuCheat->popup(me->globalPosition().toPoint());
+            cheatMenu->popup(me->globalPosition().toPoint());
             return true;
         }
     }

@@ -1,13 +1,15 @@
 #pragma once
-// The program's one working window. It owns the Puzzle and mirrors it: every handler reads the
+// The program's one working window_. It owns the Puzzle and mirrors it: every handler reads the
 // controls into the model, calls the core, and refreshes the controls from the model.
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 #include "model/Host.h"
+#include "model/GenerationScratch.h"
 #include "model/Puzzle.h"
 #include "model/Random.h"
+#include "model/WindowState.h"
 
 class QAction;
 class QLabel;
@@ -30,53 +32,54 @@ public:
     explicit MainWindow(Host* host = nullptr, Random* random = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Puzzle& puzzle() { return p_; }
+    Puzzle& puzzle() { return puzzle_; }
+    WindowState& windowState() { return window_; }
     Host& host() { return *host_; }
     Random& random() { return *random_; }
 
     // Start-up: file-type registration, seeding, the command-line puzzle and the library.
-    void Form_Load(const std::string& commandLine);
+    void startUp(const std::string& commandLine);
 
     // Mirrors the model into every control.
     void syncFromModel();
 
     // Controls, under the names the handlers use.
-    QPlainTextEdit* WordList = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* Textm = nullptr;
-    QLineEdit* Textn = nullptr;
-    QPushButton* CommandGo = nullptr;
-    QLabel* Label4 = nullptr;
-    QScrollBar* Difficulty = nullptr;
-    QLabel* LabelH = nullptr;
-    QLabel* LabelF = nullptr;
-    QListWidget* ListW = nullptr;
-    QListWidget* ListF = nullptr;
-    GridView* FG = nullptr;
+    QPlainTextEdit* wordBox = nullptr;
+    QLabel* sizeLabel = nullptr;
+    QLineEdit* columnsBox = nullptr;
+    QLineEdit* rowsBox = nullptr;
+    QPushButton* createButton = nullptr;
+    QLabel* difficultyLabel = nullptr;
+    QScrollBar* difficultySlider = nullptr;
+    QLabel* hiddenLabel = nullptr;
+    QLabel* foundLabel = nullptr;
+    QListWidget* hiddenList = nullptr;
+    QListWidget* foundList = nullptr;
+    GridView* gridView = nullptr;
 
     // Menus and their items.
-    QMenu* mnuFile = nullptr;
-    QAction* mnuOpen = nullptr;
-    QAction* mnuSW = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuHTML = nullptr;
-    QAction* mnuReset = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuEdit = nullptr;
-    QAction* mnuCopyS = nullptr;
-    QAction* mnuCopyH = nullptr;
-    QAction* mnuCopy = nullptr;
-    QAction* mnuCopyHTML = nullptr;
-    QAction* mnuPaste = nullptr;
-    QMenu* mnuCheat = nullptr;
-    QAction* mnuF1 = nullptr;
-    QAction* mnuFAll = nullptr;
-    QMenu* mnuWL = nullptr;
-    QList<QAction*> mnuL;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuSupport = nullptr;
-    QAction* mnuTTT = nullptr;
-    QAction* mnuAbout = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* printAction = nullptr;
+    QAction* webPageAction = nullptr;
+    QAction* resetAction = nullptr;
+    QAction* exitAction = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* copyGridAction = nullptr;
+    QAction* copyWordsAction = nullptr;
+    QAction* copyOriginalAction = nullptr;
+    QAction* copyHtmlAction = nullptr;
+    QAction* pasteAction = nullptr;
+    QMenu* cheatMenu = nullptr;
+    QAction* findSelectedAction = nullptr;
+    QAction* findAllAction = nullptr;
+    QMenu* wordListsMenu = nullptr;
+    QList<QAction*> wordListActions;
+    QMenu* helpMenu = nullptr;
+    QAction* onlineHelpAction = nullptr;
+    QAction* toolTipsAction = nullptr;
+    QAction* aboutAction = nullptr;
 
     // Called to end the program; tests replace it.
     std::function<void()> exitProgram;
@@ -98,19 +101,21 @@ private:
     // Runs a core handler between the two mirrors.
     void run(const std::function<void()>& handler);
 
-    void WordList_Change();
-    void CommandGo_Click();
-    void FG_MouseUp(int button);
-    void mnuFile_Click();
-    void mnuEdit_Click();
-    void mnuCheat_Click();
-    void mnuTTT_Click();
-    void mnuExit_Click();
-    void mnuAbout_Click();
-    void mnuSupport_Click();
-    void Form_Resize();
+    void wordBoxEdited();
+    void createPuzzle();
+    void finishDrag(int button);
+    void enableFileMenu();
+    void enableEditMenu();
+    void enableCheatMenu();
+    void toggleToolTips();
+    void exitFromMenu();
+    void showAbout();
+    void openOnlineHelp();
+    void refitGridToWindow();
 
-    Puzzle p_;
+    Puzzle puzzle_;
+    WindowState window_;
+    GenerationScratch scratch_;
     std::unique_ptr<Host> ownHost_;
     std::unique_ptr<SeededRandom> ownRandom_;
     Host* host_;

@@ -14,7 +14,7 @@
 #include "files/Paste.h"
 #include "files/PuzzleFile.h"
 #include "model/Generator.h"
-#include "model/Startup.h"
+#include "files/Startup.h"
 #include "model/WindowRules.h"
 #include "output/Page.h"
 #include "output/Print.h"
@@ -35,168 +35,168 @@ void MainWindow::buildMenus() {
         return a;
     };
 
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpen = item(mnuFile, "&Open lettermaze...", "mnuOpen");
-    mnuSW = item(mnuFile, "&Save lettermaze...", "mnuSW");
-    mnuPrint = item(mnuFile, "&Print...", "mnuPrint");
-    mnuFile->addSeparator();
-    mnuHTML = item(mnuFile, "Make this lettermaze into a web page...", "mnuHTML");
-    mnuFile->addSeparator();
-    mnuReset = item(mnuFile, "&Reset current lettermaze", "mnuReset");
-    mnuFile->addSeparator();
-    mnuExit = item(mnuFile, "E&xit", "mnuExit");
-    connect(mnuFile, &QMenu::aboutToShow, this, &MainWindow::mnuFile_Click);
-    connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    fileMenu = bar->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    openAction = item(fileMenu, "&Open lettermaze...", "openAction");
+    saveAction = item(fileMenu, "&Save lettermaze...", "saveAction");
+    printAction = item(fileMenu, "&Print...", "printAction");
+    fileMenu->addSeparator();
+    webPageAction = item(fileMenu, "Make this lettermaze into a web page...", "webPageAction");
+    fileMenu->addSeparator();
+    resetAction = item(fileMenu, "&Reset current lettermaze", "resetAction");
+    fileMenu->addSeparator();
+    exitAction = item(fileMenu, "E&xit", "exitAction");
+    connect(fileMenu, &QMenu::aboutToShow, this, &MainWindow::enableFileMenu);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::exitFromMenu);
 
-    mnuEdit = bar->addMenu(QStringLiteral("&Edit"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuCopyS = item(mnuEdit, "&Copy lettermaze", "mnuCopyS");
-    mnuCopyH = item(mnuEdit, "Copy hidden &words list", "mnuCopyH");
-    mnuCopy = item(mnuEdit, "Copy &original words", "mnuCopy");
-    mnuCopyHTML = item(mnuEdit, "Copy HTML for this lettermaze...", "mnuCopyHTML");
-    mnuPaste = item(mnuEdit, "&Paste new words", "mnuPaste");
-    connect(mnuEdit, &QMenu::aboutToShow, this, &MainWindow::mnuEdit_Click);
+    editMenu = bar->addMenu(QStringLiteral("&Edit"));
+    editMenu->setObjectName(QStringLiteral("editMenu"));
+    copyGridAction = item(editMenu, "&Copy lettermaze", "copyGridAction");
+    copyWordsAction = item(editMenu, "Copy hidden &words list", "copyWordsAction");
+    copyOriginalAction = item(editMenu, "Copy &original words", "copyOriginalAction");
+    copyHtmlAction = item(editMenu, "Copy HTML for this lettermaze...", "copyHtmlAction");
+    pasteAction = item(editMenu, "&Paste new words", "pasteAction");
+    connect(editMenu, &QMenu::aboutToShow, this, &MainWindow::enableEditMenu);
 
-    mnuCheat = bar->addMenu(QStringLiteral("C&heat"));
-    mnuCheat->setObjectName(QStringLiteral("mnuCheat"));
-    mnuF1 = item(mnuCheat, "Find &selected word", "mnuF1");
-    mnuFAll = item(mnuCheat, "Find &all words", "mnuFAll");
-    connect(mnuCheat, &QMenu::aboutToShow, this, &MainWindow::mnuCheat_Click);
+    cheatMenu = bar->addMenu(QStringLiteral("C&heat"));
+    cheatMenu->setObjectName(QStringLiteral("cheatMenu"));
+    findSelectedAction = item(cheatMenu, "Find &selected word", "findSelectedAction");
+    findAllAction = item(cheatMenu, "Find &all words", "findAllAction");
+    connect(cheatMenu, &QMenu::aboutToShow, this, &MainWindow::enableCheatMenu);
 
-    mnuWL = bar->addMenu(QStringLiteral("&Word lists"));
-    mnuWL->setObjectName(QStringLiteral("mnuWL"));
+    wordListsMenu = bar->addMenu(QStringLiteral("&Word lists"));
+    wordListsMenu->setObjectName(QStringLiteral("wordListsMenu"));
     rebuildLibraryMenu();
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuSupport = item(mnuHelp, "Online &Help...", "mnuSupport");
-    mnuTTT = item(mnuHelp, "&ToolTips", "mnuTTT");
-    mnuTTT->setCheckable(true);
-    mnuTTT->setChecked(false);
-    mnuAbout = item(mnuHelp, "&About...", "mnuAbout");
-    connect(mnuSupport, &QAction::triggered, this, &MainWindow::mnuSupport_Click);
-    connect(mnuTTT, &QAction::triggered, this, &MainWindow::mnuTTT_Click);
-    connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    helpMenu = bar->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    onlineHelpAction = item(helpMenu, "Online &Help...", "onlineHelpAction");
+    toolTipsAction = item(helpMenu, "&ToolTips", "toolTipsAction");
+    toolTipsAction->setCheckable(true);
+    toolTipsAction->setChecked(false);
+    aboutAction = item(helpMenu, "&About...", "aboutAction");
+    connect(onlineHelpAction, &QAction::triggered, this, &MainWindow::openOnlineHelp);
+    connect(toolTipsAction, &QAction::triggered, this, &MainWindow::toggleToolTips);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
     connectCommands();
 
     // Commands are enabled as their menus open; until then they show the state of no puzzle.
-    mnuFile_Click();
-    mnuEdit_Click();
-    mnuCheat_Click();
+    enableFileMenu();
+    enableEditMenu();
+    enableCheatMenu();
 }
 
 void MainWindow::rebuildLibraryMenu() {
     // Items are only ever added, never removed, as the library is read once.
-    while (mnuL.size() < static_cast<qsizetype>(p_.mnuL.size())) {
-        const int index = static_cast<int>(mnuL.size());
-        QAction* a = mnuWL->addAction(QString());
-        a->setObjectName(QStringLiteral("mnuL%1").arg(index));
+    while (wordListActions.size() < static_cast<qsizetype>(window_.libraryMenu.size())) {
+        const int index = static_cast<int>(wordListActions.size());
+        QAction* a = wordListsMenu->addAction(QString());
+        a->setObjectName(QStringLiteral("wordList%1").arg(index));
         connect(a, &QAction::triggered, this,
-                [this, index] { run([&] { mnuL_Click(p_, *host_, *random_, index); }); });
-        mnuL.append(a);
+                [this, index] { run([&] { addWordsFromList(window_, *host_, *random_, index); }); });
+        wordListActions.append(a);
     }
-    for (qsizetype i = 0; i < mnuL.size(); ++i) {
-        mnuL[i]->setText(toQt(p_.mnuL[static_cast<std::size_t>(i)].Caption));
+    for (qsizetype i = 0; i < wordListActions.size(); ++i) {
+        wordListActions[i]->setText(toQt(window_.libraryMenu[static_cast<std::size_t>(i)].caption));
         // Item 0 stands in the design; with no library it stays out of sight.
-        mnuL[i]->setVisible(i > 0 || p_.mnuWLEnabled);
+        wordListActions[i]->setVisible(i > 0 || window_.libraryMenuEnabled);
     }
-    mnuWL->setEnabled(p_.mnuWLEnabled);
+    wordListsMenu->setEnabled(window_.libraryMenuEnabled);
 }
 
-void MainWindow::mnuFile_Click() {
-    const FileMenuState s = lettermaze::mnuFile_Click(p_);
-    mnuPrint->setEnabled(s.print);
-    mnuSW->setEnabled(s.save);
-    mnuReset->setEnabled(s.reset);
-    mnuHTML->setEnabled(s.html);
-    mnuOpen->setEnabled(true);
-    mnuExit->setEnabled(true);
+void MainWindow::enableFileMenu() {
+    const FileMenuState s = lettermaze::fileMenuState(puzzle_);
+    printAction->setEnabled(s.print);
+    saveAction->setEnabled(s.save);
+    resetAction->setEnabled(s.reset);
+    webPageAction->setEnabled(s.html);
+    openAction->setEnabled(true);
+    exitAction->setEnabled(true);
 }
 
-void MainWindow::mnuEdit_Click() {
-    const EditMenuState s = lettermaze::mnuEdit_Click(p_, *host_);
-    mnuPaste->setEnabled(s.paste);
-    mnuCopy->setEnabled(s.copyWords);
-    mnuCopyS->setEnabled(s.copyGrid);
-    mnuCopyH->setEnabled(s.copyLists);
-    mnuCopyHTML->setEnabled(s.copyHtml);
+void MainWindow::enableEditMenu() {
+    const EditMenuState s = lettermaze::editMenuState(puzzle_, window_, *host_);
+    pasteAction->setEnabled(s.paste);
+    copyOriginalAction->setEnabled(s.copyWords);
+    copyGridAction->setEnabled(s.copyGrid);
+    copyWordsAction->setEnabled(s.copyLists);
+    copyHtmlAction->setEnabled(s.copyHtml);
 }
 
-void MainWindow::mnuCheat_Click() {
+void MainWindow::enableCheatMenu() {
     syncToModel();
-    const CheatMenuState s = lettermaze::mnuCheat_Click(p_);
-    mnuF1->setEnabled(s.findSelected);
-    mnuFAll->setEnabled(s.findAll);
+    const CheatMenuState s = lettermaze::cheatMenuState(puzzle_);
+    findSelectedAction->setEnabled(s.findSelected);
+    findAllAction->setEnabled(s.findAll);
 }
 
-void MainWindow::mnuTTT_Click() {
+void MainWindow::toggleToolTips() {
     // The action toggles its own check mark before this runs.
-    const bool on = mnuTTT->isChecked();
+    const bool on = toolTipsAction->isChecked();
     const auto tip = [on](QWidget* w, const char* text) {
         w->setToolTip(on ? QString::fromLatin1(text) : QString());
     };
-    tip(WordList, "Enter or paste words to hide here");
-    tip(ListW, "Words hidden in grid");
-    tip(ListF, "Words found (highlighted) in grid");
-    tip(FG, "Click and drag to find words");
-    tip(CommandGo, "Click to create a lettermaze using the words listed above");
-    tip(Textm, "Number of columns in lettermaze");
-    tip(Textn, "Number of rows in lettermaze");
-    tip(Label1, "Set dimensions of grid");
-    tip(Difficulty, "Slide to set difficulty level");
+    tip(wordBox, "Enter or paste words to hide here");
+    tip(hiddenList, "Words hidden in grid");
+    tip(foundList, "Words found (highlighted) in grid");
+    tip(gridView, "Click and drag to find words");
+    tip(createButton, "Click to create a lettermaze using the words listed above");
+    tip(columnsBox, "Number of columns in lettermaze");
+    tip(rowsBox, "Number of rows in lettermaze");
+    tip(sizeLabel, "Set dimensions of grid");
+    tip(difficultySlider, "Slide to set difficulty level");
 }
 
-void MainWindow::mnuExit_Click() {
+void MainWindow::exitFromMenu() {
     hide();
     if (exitProgram) exitProgram();
 }
 
-void MainWindow::mnuAbout_Click() { lettermaze::mnuAbout_Click(*host_); }
+void MainWindow::showAbout() { lettermaze::showAbout(*host_); }
 
-void MainWindow::mnuSupport_Click() { lettermaze::mnuSupport_Click(*host_); }
+void MainWindow::openOnlineHelp() { lettermaze::openOnlineHelp(*host_); }
 
-void MainWindow::CommandGo_Click() {
+void MainWindow::createPuzzle() {
     GenerateOutcome outcome = GenerateOutcome::Created;
-    run([&] { outcome = lettermaze::CommandGo_Click(p_, *host_, *random_); });
+    run([&] { outcome = lettermaze::createPuzzle(puzzle_, window_, scratch_, *host_, *random_); });
     if (outcome == GenerateOutcome::BadSize) {
         // A bad size sends the user back to the columns box, caret at its start.
-        Textm->setFocus(Qt::OtherFocusReason);
-        Textm->setCursorPosition(0);
+        columnsBox->setFocus(Qt::OtherFocusReason);
+        columnsBox->setCursorPosition(0);
     }
 }
 
-void MainWindow::FG_MouseUp(int button) {
-    run([&] { lettermaze::FG_MouseUp(p_, *host_, *random_, button); });
+void MainWindow::finishDrag(int button) {
+    run([&] { lettermaze::finishDrag(puzzle_, *host_, *random_, button); });
 }
 
 void MainWindow::connectCommands() {
     const auto on = [this](QAction* a, auto handler) {
         connect(a, &QAction::triggered, this, [this, handler] { run([&] { handler(); }); });
     };
-    on(mnuOpen, [this] { mnuOpen_Click(p_, *host_); });
-    on(mnuSW, [this] { mnuSW_Click(p_, *host_); });
-    on(mnuPrint, [this] { mnuPrint_Click(p_, *host_); });
-    on(mnuHTML, [this] { mnuHTML_Click(p_, *host_); });
-    on(mnuReset, [this] { mnuReset_Click(p_); });
-    on(mnuCopyS, [this] { mnuCopyS_Click(p_, *host_); });
-    on(mnuCopyH, [this] { mnuCopyH_Click(p_, *host_); });
-    on(mnuCopy, [this] { mnuCopy_Click(p_, *host_); });
-    on(mnuCopyHTML, [this] { mnuCopyHTML_Click(p_, *host_); });
-    on(mnuPaste, [this] { mnuPaste_Click(p_, *host_); });
-    on(mnuF1, [this] { mnuF1_Click(p_, *host_, *random_); });
-    on(mnuFAll, [this] { mnuFAll_Click(p_, *host_, *random_); });
+    on(openAction, [this] { openPuzzle(puzzle_, window_, *host_); });
+    on(saveAction, [this] { savePuzzle(puzzle_, window_, *host_); });
+    on(printAction, [this] { printPuzzle(puzzle_, window_, *host_); });
+    on(webPageAction, [this] { saveWebPage(puzzle_, window_, *host_); });
+    on(resetAction, [this] { resetPuzzle(puzzle_); });
+    on(copyGridAction, [this] { copyGridText(puzzle_, *host_); });
+    on(copyWordsAction, [this] { copyHiddenWords(puzzle_, *host_); });
+    on(copyOriginalAction, [this] { copyOriginalWords(window_, *host_); });
+    on(copyHtmlAction, [this] { copyPageHtml(puzzle_, *host_); });
+    on(pasteAction, [this] { pasteNewWords(window_, *host_); });
+    on(findSelectedAction, [this] { findSelectedWord(puzzle_, *host_, *random_); });
+    on(findAllAction, [this] { findAllWords(puzzle_, *host_, *random_); });
 }
 
-void MainWindow::Form_Load(const std::string& commandLine) {
+void MainWindow::startUp(const std::string& commandLine) {
     StartupEnv env;
-    env.associate = associateEnvFor(runningProgramPath());
+    env.registration = registrationEnvFor(runningProgramPath());
     env.programFolder = host_->programFolder();
     env.seedRandom = [this] {
         if (ownRandom_) ownRandom_->reseed(SeededRandom::clockSeed());
     };
-    run([&] { lettermaze::Form_Load(p_, *host_, commandLine, env); });
+    run([&] { lettermaze::startUp(puzzle_, window_, *host_, commandLine, env); });
     rebuildLibraryMenu();
 }
 

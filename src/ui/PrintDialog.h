@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Puzzle.h"
+#include "model/PrintSettings.h"
 
 class QComboBox;
 class QLabel;
@@ -14,36 +14,36 @@ class QPushButton;
 
 namespace lettermaze::ui {
 
-class FormPrint : public QDialog {
+class PrintDialog : public QDialog {
     Q_OBJECT
   public:
     // fonts: screen font names in the system's order, windows-1252.
-    FormPrint(PrintSettings& settings, const std::vector<std::string>& fonts,
+    PrintDialog(PrintSettings& settings, const std::vector<std::string>& fonts,
               QWidget* parent = nullptr);
 
-    QLineEdit* TextTitle = nullptr;
-    QComboBox* ComboPrintWhat = nullptr;
-    QComboBox* ComboFont = nullptr;
-    QLabel* LabelExplain = nullptr;
-    QPushButton* CommandPrint = nullptr;
-    QPushButton* CommandCancel = nullptr;
+    QLineEdit* titleBox = nullptr;
+    QComboBox* whatToPrintBox = nullptr;
+    QComboBox* fontBox = nullptr;
+    QLabel* explanationLabel = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
   public slots:
     // Closing by the close box or Escape counts as cancelling.
     void reject() override;
 
   private slots:
-    void CommandPrint_Click();
-    void CommandCancel_Click();
+    void acceptChoices();
+    void cancelPrint();
 
   private:
-    void Form_Load(const std::vector<std::string>& fonts);
+    void fillChoices(const std::vector<std::string>& fonts);
 
     PrintSettings& settings_;
 };
 
 // Shows the dialog modally over parent; the settings hold the choices when it returns.
-void showFormPrint(QWidget* parent, lettermaze::PrintSettings& settings,
+void runPrintDialog(QWidget* parent, lettermaze::PrintSettings& settings,
                    const std::vector<std::string>& fonts);
 
 }  // namespace lettermaze::ui

@@ -7,7 +7,7 @@ namespace lettermaze::ui {
 
 void QtHost::showPrintDialog(PrintSettings& settings) {
     if (beforeModal_) beforeModal_();
-    showFormPrint(window_, settings, screenFonts());
+    runPrintDialog(window_, settings, screenFonts());
 }
 
 }  // namespace lettermaze::ui

@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     // The command line is taken whole: the arguments joined by single spaces, so a path with
     // spaces that the desktop passes unquoted still arrives as one name.
     const QStringList args = QApplication::arguments().mid(1);
-    window.Form_Load(lettermaze::ui::to1252(args.join(QLatin1Char(' '))));
+    window.startUp(lettermaze::ui::to1252(args.join(QLatin1Char(' '))));
     window.show();
     return app.exec();
 }

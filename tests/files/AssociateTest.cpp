@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "files/Associate.h"
+#include "files/FileTypeRegistration.h"
 #include "files/DesktopFiles.h"
 
 using namespace lettermaze;

@@ -1,4 +1,4 @@
-// modAssociate: the file-type registration.
+// Registering the puzzle file type with the desktop.
 //
 // The desktop's counterpart of a registry association is a handful of per-user files: a MIME
 // package that names the type and its glob, a desktop entry whose Exec passes the opened file to
@@ -6,7 +6,7 @@
 // They are rewritten at every start, so moving the program updates the command; a file whose
 // content would not change is left alone, and the desktop's databases are rebuilt only when
 // their inputs changed or were never built.
-#include "files/Associate.h"
+#include "files/FileTypeRegistration.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -181,7 +181,7 @@ std::string desktopEntry(const std::string& name, const std::string& programPath
 
 void registerType(const std::string& typeName, const std::string& extension,
                   const std::string& description, const std::string& iconPath,
-                  const std::string& command, const AssociateEnv& env) {
+                  const std::string& command, const RegistrationEnv& env) {
     const std::string id = idOf(typeName);
     const std::string mimeType = "application/x-" + id;
     const std::string typeIcon = "application-x-" + id;
@@ -225,8 +225,8 @@ void registerType(const std::string& typeName, const std::string& extension,
 
 }  // namespace
 
-AssociateEnv associateEnvFor(const std::string& programPath) {
-    AssociateEnv env;
+RegistrationEnv registrationEnvFor(const std::string& programPath) {
+    RegistrationEnv env;
     std::error_code ec;
     fs::path program = fs::absolute(programPath, ec);
     if (ec) program = programPath;
@@ -245,9 +245,9 @@ std::string runningProgramPath() {
     return ec ? std::string() : self.string();
 }
 
-void Associate(const std::string& typeName, const std::string& extension,
+void registerFileType(const std::string& typeName, const std::string& extension,
                const std::string& description, const std::string& iconPath,
-               const std::string& command, const AssociateEnv& env) {
+               const std::string& command, const RegistrationEnv& env) {
     if (typeName.empty()) return;
     try {
         registerType(typeName, extension, description, iconPath, command, env);

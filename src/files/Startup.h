@@ -5,18 +5,20 @@
 #include <functional>
 #include <string>
 
-#include "files/Associate.h"
+#include "files/FileTypeRegistration.h"
 #include "model/Host.h"
 #include "model/Puzzle.h"
+#include "model/WindowState.h"
 
 namespace lettermaze {
 
 struct StartupEnv {
-    AssociateEnv associate;     // where the file-type registration goes
+    RegistrationEnv registration;  // where the file-type registration goes
     std::string programFolder;  // holds "word lists.dat" and "lm.ico"
     std::function<void()> seedRandom;  // seeds the program's random numbers from the clock
 };
 
-void Form_Load(Puzzle& p, Host& host, const std::string& commandLine, const StartupEnv& env);
+void startUp(Puzzle& p, WindowState& window, Host& host, const std::string& commandLine,
+             const StartupEnv& env);
 
 }  // namespace lettermaze
