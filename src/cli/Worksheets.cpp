@@ -41,7 +41,8 @@ Sheets sheetsOf(const Puzzle& puzzle) {
     page.rows = grid.Rows();
     page.cols = grid.Cols();
     for (int r = 0; r < page.rows; ++r)
-        for (int c = 0; c < page.cols; ++c) page.letters.push_back(utf8From1252(grid.TextMatrix(r, c)));
+        for (int c = 0; c < page.cols; ++c)
+            page.letters.push_back(utf8From1252(grid.TextMatrix(r, c)));
     for (const SortedList* list : {&puzzle.ListW, &puzzle.ListF})
         for (const std::string& word : list->items()) page.words.push_back(utf8From1252(word));
 
@@ -73,7 +74,9 @@ Sheets sheetsOf(const Puzzle& puzzle) {
     return s;
 }
 
-std::string asTyped(const std::string& utf8) { return utf8From1252(trimSpaces(cp1252FromUtf8(utf8))); }
+std::string asTyped(const std::string& utf8) {
+    return utf8From1252(trimSpaces(cp1252FromUtf8(utf8)));
+}
 
 }  // namespace
 

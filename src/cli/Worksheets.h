@@ -21,7 +21,7 @@ worksheet::Paper paperOfLocale(const std::string& locale);
 
 // Gathers puzzles into one PDF: every puzzle's sheet first, then every answer sheet.
 class WorksheetBook {
-public:
+  public:
     // title and font as typed (UTF-8); an empty font means the print page's default, arial.
     WorksheetBook(const std::string& title, const std::string& font, worksheet::Paper paper);
 
@@ -32,7 +32,7 @@ public:
     // Writes the PDF (with the answer sheets when asked); false, with a message, on failure.
     bool write(const std::string& path, bool withAnswers);
 
-private:
+  private:
     std::string title_;
     worksheet::Document document_;
     std::vector<worksheet::Page> answers_;

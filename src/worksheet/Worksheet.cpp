@@ -28,7 +28,8 @@ namespace {
 
 constexpr double kMarginMm = 15;
 constexpr double kMinLetterPt = 4;
-constexpr double kWordListShare = 0.4;  // of the sheet's height, before the word font shrinks
+constexpr double kWordListShare = 0.4;  // of the sheet's height, at most
+constexpr double kWordListFloor = 0.2;  // at least, however tall the grid
 
 // Fonts need a GUI application; the tool has none, and may run where there is no display.
 void ensureApplication() {
@@ -46,23 +47,31 @@ void ensureApplication() {
 
 // Letters fill more of a small cell: at 12 pt cells and above they are 0.6 of the cell, at 6 pt
 // and below 0.8, so the 4 pt floor is reached only at 5 pt cells.
-double letterShare(double cellPt) { return 0.6 + 0.2 * std::clamp((12 - cellPt) / 6, 0.0, 1.0); }
-double letterPt(double cellPt) { return cellPt * letterShare(cellPt); }
+double letterShare(double cellPt) {
+    return 0.6 + 0.2 * std::clamp((12 - cellPt) / 6, 0.0, 1.0);
+}
+double letterPt(double cellPt) {
+    return cellPt * letterShare(cellPt);
+}
 constexpr double kMinCellPt = 5;
 
-QString text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString text(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 class SheetWriter {
-public:
+  public:
     SheetWriter(QPdfWriter& writer, QPainter& painter, const QString& family)
-        : writer_(writer), painter_(painter), family_(family),
+        : writer_(writer),
+          painter_(painter),
+          family_(family),
           unit_(writer.resolution() / 72.0),
           area_(QPointF(0, 0), writer.pageLayout().paintRect(QPageLayout::Point).size() * unit_) {}
 
     // Returns a note when the grid had to be split.
     std::string write(const Page& page);
 
-private:
+  private:
     struct WordColumns {
         QFont font;
         int columns = 1;
@@ -201,9 +210,12 @@ void SheetWriter::drawWords(const Page& page, double y, double budget) {
     const double pitch = area_.width() / w.columns;
     std::size_t next = 0;
     while (next < page.words.size()) {
-        const auto fit = static_cast<std::size_t>(std::max(1.0, std::floor((bottom_ - y) / w.lineHeight)));
-        const std::size_t chunk = std::min(page.words.size() - next, fit * static_cast<std::size_t>(w.columns));
-        const std::size_t rows = (chunk + static_cast<std::size_t>(w.columns) - 1) / static_cast<std::size_t>(w.columns);
+        const auto fit =
+            static_cast<std::size_t>(std::max(1.0, std::floor((bottom_ - y) / w.lineHeight)));
+        const std::size_t chunk =
+            std::min(page.words.size() - next, fit * static_cast<std::size_t>(w.columns));
+        const std::size_t rows =
+            (chunk + static_cast<std::size_t>(w.columns) - 1) / static_cast<std::size_t>(w.columns);
         painter_.setFont(w.font);
         for (std::size_t i = 0; i < chunk; ++i) {
             const QRectF box(area_.left() + static_cast<double>(i / rows) * pitch,
@@ -225,7 +237,10 @@ std::string SheetWriter::write(const Page& page) {
     const double footerHeight = page.footer.empty() ? 0 : lineHeight(font(8)) + pt(4);
     const double free = area_.height() - titleHeight - footerHeight;
     const double gap = pt(14);
-    const double budget = free * kWordListShare;
+    // The word list takes what a grid as wide as the page leaves, shrinking its font for that,
+    // but never less than a fifth of the sheet nor more than its share.
+    const double leftOver = free - area_.width() * page.rows / page.cols - pt(14);
+    const double budget = std::clamp(leftOver, free * kWordListFloor, free * kWordListShare);
     double words = 0;
     if (!page.words.empty()) words = std::min(wordColumns(page, budget).height, budget) + gap;
     double cell = std::min(area_.width() / page.cols, (free - words) / page.rows);
@@ -248,14 +263,22 @@ std::string SheetWriter::write(const Page& page) {
     for (int r0 = 0; r0 < page.rows; r0 += rowsPerBand)
         for (int c0 = 0; c0 < page.cols; c0 += colsPerBand) {
             if (r0 != 0 || c0 != 0) startSheet(page);
-            const int r1 = std::min(page.rows, r0 + rowsPerBand), c1 = std::min(page.cols, c0 + colsPerBand);
+            const int r1 = std::min(page.rows, r0 + rowsPerBand),
+                      c1 = std::min(page.cols, c0 + colsPerBand);
             y = drawTitle(title, area_.top());
             painter_.setFont(font(9));
-            const QString piece = colBands == 1
-                ? QStringLiteral("Rows %1 to %2 of %3").arg(r0 + 1).arg(r1).arg(page.rows)
-                : QStringLiteral("Rows %1 to %2 of %3, columns %4 to %5 of %6")
-                      .arg(r0 + 1).arg(r1).arg(page.rows).arg(c0 + 1).arg(c1).arg(page.cols);
-            painter_.drawText(QRectF(area_.left(), y, area_.width(), lineHeight(font(9))), Qt::AlignCenter, piece);
+            const QString piece =
+                colBands == 1
+                    ? QStringLiteral("Rows %1 to %2 of %3").arg(r0 + 1).arg(r1).arg(page.rows)
+                    : QStringLiteral("Rows %1 to %2 of %3, columns %4 to %5 of %6")
+                          .arg(r0 + 1)
+                          .arg(r1)
+                          .arg(page.rows)
+                          .arg(c0 + 1)
+                          .arg(c1)
+                          .arg(page.cols);
+            painter_.drawText(QRectF(area_.left(), y, area_.width(), lineHeight(font(9))),
+                              Qt::AlignCenter, piece);
             y += lineHeight(font(9)) + pt(4);
             drawGrid(page, r0, r1, c0, c1, cell, y);
             y += (r1 - r0) * cell + gap;
@@ -286,8 +309,10 @@ WriteResult writePdf(const Document& document, const std::string& path) {
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Lettermaze"));
-        writer.setPageSize(QPageSize(document.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
-        writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+        writer.setPageSize(
+            QPageSize(document.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+        writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                              QPageLayout::Millimeter);
         QPainter painter;
         if (!painter.begin(&writer)) {
             result.error = "cannot be written";
