@@ -18,6 +18,9 @@ random words.
 The lettermaze-cli command makes, checks and solves the same puzzles from the
 command line, for batches of worksheets.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Installing the one component there is by name keeps CPack's own install from replacing
+# build/install_manifest.txt, the list of what `cmake --install` put where.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
