@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/DesktopFiles.h"
+#include "files/Library.h"
 
 namespace lettermaze {
 
@@ -36,7 +37,7 @@ std::string execProgram(const std::string& entry) {
 std::string findDataFolder(const std::string& programFolder) {
     std::error_code ec;
     const fs::path folder(programFolder);
-    if (fs::exists(folder / "word lists.dat", ec)) return programFolder;
+    if (fs::exists(folder / kLibraryFileName, ec)) return programFolder;
     const fs::path shared = (folder / ".." / "share" / "lettermaze").lexically_normal();
     if (fs::is_directory(shared, ec)) return shared.string();
     return programFolder;
