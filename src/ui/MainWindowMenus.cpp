@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "files/InstallLayout.h"
 #include "files/Library.h"
 #include "files/Paste.h"
 #include "files/PuzzleFile.h"
@@ -192,6 +193,7 @@ void MainWindow::connectCommands() {
 void MainWindow::Form_Load(const std::string& commandLine) {
     StartupEnv env;
     env.associate = associateEnvFor(runningProgramPath());
+    if (installedRegistrationCovers(env.associate, "lettermaze")) env.associate.dataHome.clear();
     env.programFolder = host_->programFolder();
     env.seedRandom = [this] {
         if (ownRandom_) ownRandom_->reseed(SeededRandom::clockSeed());

@@ -118,7 +118,7 @@ TEST(Associate, writesTypeEntryIconsAndDefaultHandler) {
                   "Icon=lettermaze\n"
                   "MimeType=application/x-lettermaze;\n"
                   "Terminal=false\n"
-                  "Categories=Game;Education;\n");
+                  "Categories=Game;LogicGame;\n");
     const std::string xml = s.mimePackage();
     EXPECT_NE(xml.find("<mime-type type=\"application/x-lettermaze\">"), std::string::npos);
     EXPECT_NE(xml.find("<comment>Lettermaze</comment>"), std::string::npos);
