@@ -6,8 +6,12 @@ set -euo pipefail
 packages=(
     # build
     cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-    # run: a font, and the desktop's file-type tools
+    # run: fonts (Liberation stands in for the print page's Arial), and the desktop's
+    # file-type tools
     fonts-dejavu-core fonts-liberation shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin
+    # install and package: dpkg-shlibdeps and file for the package's Depends, the validators
+    # of the installed metadata and manual pages
+    dpkg-dev file lintian appstream groff-base
     # tests: a headless display and the tools that drive and photograph it, a real browser and
     # a PDF reader for the printed pages, the fuzzer's compiler and runtime, English words
     xvfb xauth xdotool x11-utils imagemagick chromium poppler-utils

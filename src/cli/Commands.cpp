@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/Options.h"
+#include "cli/Worksheets.h"
 #include "files/PuzzleFile.h"
 #include "model/Generator.h"
 #include "model/QuietHost.h"
@@ -81,7 +82,8 @@ int fail(const std::string& file, const std::string& reason) {
     return 1;
 }
 
-// Loads a puzzle file with the window's rules; on failure prints why and returns false.
+}  // namespace
+
 bool load(const std::string& path, Puzzle& p, QuietHost& host) {
     std::string bytes;
     if (!readBytes(path, bytes)) {
@@ -96,6 +98,8 @@ bool load(const std::string& path, Puzzle& p, QuietHost& host) {
         fail(path, "not a Lettermaze puzzle (" + r.reason + ")");
     return false;
 }
+
+namespace {
 
 std::string oneFile(const Options& o, const char* command) {
     if (o.positional().size() != 1)
@@ -360,14 +364,15 @@ int runCheck(const Args& args) {
 int runBatch(const Args& args) {
     std::set<std::string> valued = kMakeValued;
     valued.erase("-o");
-    valued.insert({"--count", "--out"});
-    const Options o(args, valued, {});
+    valued.insert({"--count", "--out", "--paper"});
+    const Options o(args, valued, {"--pdf"});
     if (o.help()) {
         help("usage: lettermaze-cli batch --count N --out DIR [--rows N] [--cols N] [--level L] "
-             "[--seed S] WORDFILE\n"
+             "[--seed S] [--pdf [--paper a4|letter]] WORDFILE\n"
              "Makes N puzzles from one word list with seeds S, S+1, ... (S is 1 unless told).\n"
              "Each is saved as DIR/lettermaze-SEED.lm with its web page DIR/lettermaze-SEED.htm\n"
-             "and its answer key DIR/lettermaze-SEED-key.htm beside it.\n");
+             "and its answer key DIR/lettermaze-SEED-key.htm beside it. With --pdf, also\n"
+             "DIR/worksheets.pdf: every puzzle's sheet, then every answer sheet (see pdf --help).\n");
         return 0;
     }
     if (o.positional().size() != 1) throw UsageError("batch takes exactly one word file");
@@ -384,6 +389,7 @@ int runBatch(const Args& args) {
     std::error_code ec;
     std::filesystem::create_directories(*dir, ec);
     if (!std::filesystem::is_directory(*dir)) return fail(*dir, "cannot be made a folder");
+    WorksheetBook book("Lettermaze", "", paperChoice(o));
     for (long i = 0; i < count; ++i) {
         const std::uint32_t seed = s.seed + static_cast<std::uint32_t>(i);
         const std::string base = *dir + "/lettermaze-" + std::to_string(seed);
@@ -391,6 +397,7 @@ int runBatch(const Args& args) {
         const int status = makePuzzle(p, words, s, seed, source);
         if (status != 0) return status;
         if (!save(p, base + ".lm")) return 1;
+        if (o.flag("--pdf")) book.add(p, base + ".lm");
         if (!writeBytes(base + ".htm", buildPage(p, PageForm::Web, "Lettermaze", false) + "\r\n"))
             return fail(base + ".htm", "cannot be written");
         solveAll(p);
@@ -399,6 +406,7 @@ int runBatch(const Args& args) {
             return fail(base + "-key.htm", "cannot be written");
         std::cout << base << ".lm\n";
     }
+    if (o.flag("--pdf")) return book.write(*dir + "/worksheets.pdf", true) ? 0 : 1;
     return 0;
 }
 

@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+namespace lettermaze {
+struct Puzzle;
+class QuietHost;
+}  // namespace lettermaze
+
 namespace lettermaze::cli {
 
 using Args = std::vector<std::string>;
@@ -17,5 +22,9 @@ int runPrintPage(const Args& args);
 int runSolve(const Args& args);
 int runCheck(const Args& args);
 int runBatch(const Args& args);
+int runPdf(const Args& args);
+
+// Loads a puzzle file with the window's rules; on failure says why on standard error.
+bool load(const std::string& path, Puzzle& p, QuietHost& host);
 
 }  // namespace lettermaze::cli

@@ -20,6 +20,7 @@ const char* kUsage =
     "  solve       find every remaining word and save the answer key\n"
     "  check       count where each word can be read, and look for unwanted words\n"
     "  batch       make many puzzles, with web pages and answer keys\n"
+    "  pdf         print-ready worksheets and answer sheets as one PDF\n"
     "\n"
     "Write lettermaze-cli COMMAND --help for a command's options.\n";
 
@@ -30,7 +31,7 @@ int main(int argc, char* argv[]) {
     const std::map<std::string, int (*)(const Args&)> commands = {
         {"make", runMake},   {"grid", runGrid},   {"words", runWords},
         {"page", runPage},   {"print-page", runPrintPage}, {"solve", runSolve},
-        {"check", runCheck}, {"batch", runBatch},
+        {"check", runCheck}, {"batch", runBatch}, {"pdf", runPdf},
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         (argc < 2 ? std::cerr : std::cout) << kUsage;

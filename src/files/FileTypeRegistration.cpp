@@ -175,7 +175,7 @@ std::string desktopEntry(const std::string& name, const std::string& programPath
     entry += "MimeType=" + mimeType +
              ";\n"
              "Terminal=false\n"
-             "Categories=Game;Education;\n";
+             "Categories=Game;LogicGame;\n";
     return entry;
 }
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "files/InstallLayout.h"
 #include "files/Library.h"
 #include "files/Paste.h"
 #include "files/PuzzleFile.h"
@@ -192,6 +193,7 @@ void MainWindow::connectCommands() {
 void MainWindow::startUp(const std::string& commandLine) {
     StartupEnv env;
     env.registration = registrationEnvFor(runningProgramPath());
+    if (installedRegistrationCovers(env.registration, "lettermaze")) env.registration.dataHome.clear();
     env.programFolder = host_->programFolder();
     env.seedRandom = [this] {
         if (ownRandom_) ownRandom_->reseed(SeededRandom::clockSeed());

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -16,6 +15,7 @@
 #include <QUrl>
 
 #include "config/Publisher.h"
+#include "files/InstallLayout.h"
 #include "ui/Codec.h"
 
 namespace lettermaze::ui {
@@ -158,12 +158,7 @@ std::vector<std::string> QtHost::screenFonts() {
 }
 
 std::string dataFolder() {
-    const QString dir = QCoreApplication::applicationDirPath();
-    // An installed program keeps its data in ../share/lettermaze.
-    const QString shared = QDir(dir).absoluteFilePath(QStringLiteral("../share/lettermaze"));
-    if (!QFileInfo::exists(dir + QStringLiteral("/word lists.dat")) && QFileInfo::exists(shared))
-        return QDir::cleanPath(shared).toStdString();
-    return dir.toStdString();
+    return findDataFolder(QCoreApplication::applicationDirPath().toStdString());
 }
 
 }  // namespace lettermaze::ui

@@ -63,7 +63,7 @@ std::map<std::string, FileState> snapshot(const std::string& root) {
 // A program folder holding the shipped icons, and empty data and config homes.
 struct Registration {
     TempDir dir;
-    AssociateEnv env;
+    RegistrationEnv env;
     std::string iconPath;
     explicit Registration(const std::string& folderName = "My Games") {
         env.programFolder = dir / folderName;
@@ -77,7 +77,7 @@ struct Registration {
         iconPath = env.programFolder + "/lm.ico";
     }
     void run(const std::string& command = "") const {
-        Associate("Lettermaze", ".lm", "Lettermaze", iconPath, command, env);
+        registerFileType("Lettermaze", ".lm", "Lettermaze", iconPath, command, env);
     }
     std::string desktopEntry() const {
         return readFile(env.dataHome + "/applications/lettermaze.desktop");
@@ -105,7 +105,7 @@ std::string output(const std::string& commandLine) {
 
 }  // namespace
 
-TEST(Associate, writesTypeEntryIconsAndDefaultHandler) {
+TEST(registerFileType, writesTypeEntryIconsAndDefaultHandler) {
     Registration s;
     s.run();
     EXPECT_EQ(s.desktopEntry(),
@@ -118,7 +118,7 @@ TEST(Associate, writesTypeEntryIconsAndDefaultHandler) {
                   "Icon=lettermaze\n"
                   "MimeType=application/x-lettermaze;\n"
                   "Terminal=false\n"
-                  "Categories=Game;Education;\n");
+                  "Categories=Game;LogicGame;\n");
     const std::string xml = s.mimePackage();
     EXPECT_NE(xml.find("<mime-type type=\"application/x-lettermaze\">"), std::string::npos);
     EXPECT_NE(xml.find("<comment>Lettermaze</comment>"), std::string::npos);
@@ -134,7 +134,7 @@ TEST(Associate, writesTypeEntryIconsAndDefaultHandler) {
               "[Default Applications]\napplication/x-lettermaze=lettermaze.desktop\n");
 }
 
-TEST(Associate, secondRunLeavesEveryFileAsItWas) {
+TEST(registerFileType, secondRunLeavesEveryFileAsItWas) {
     Registration s;
     s.run();
     // Age every file, so that any rewrite would show in its time.
@@ -146,14 +146,14 @@ TEST(Associate, secondRunLeavesEveryFileAsItWas) {
     EXPECT_EQ(snapshot(s.dir.path()), before);
 }
 
-TEST(Associate, emptyTypeNameWritesNothing) {
+TEST(registerFileType, emptyTypeNameWritesNothing) {
     Registration s;
-    Associate("", ".lm", "Lettermaze", s.iconPath, "", s.env);
+    registerFileType("", ".lm", "Lettermaze", s.iconPath, "", s.env);
     EXPECT_FALSE(fs::exists(s.env.dataHome));
     EXPECT_FALSE(fs::exists(s.env.configHome));
 }
 
-TEST(Associate, emptyIconPathInstallsNoIcon) {
+TEST(registerFileType, emptyIconPathInstallsNoIcon) {
     Registration s;
     s.iconPath = "";
     s.run();
@@ -166,7 +166,7 @@ TEST(Associate, emptyIconPathInstallsNoIcon) {
               std::string::npos);
 }
 
-TEST(Associate, commandTakesThePlaceOfTheFileArgument) {
+TEST(registerFileType, commandTakesThePlaceOfTheFileArgument) {
     Registration s;
     s.run("  /p ");
     EXPECT_NE(s.desktopEntry().find("Exec=\"" + s.env.programFolder + "/lettermaze\" /p\n"),
@@ -174,7 +174,7 @@ TEST(Associate, commandTakesThePlaceOfTheFileArgument) {
     EXPECT_EQ(s.desktopEntry().find("%f"), std::string::npos);
 }
 
-TEST(Associate, movedProgramUpdatesTheCommand) {
+TEST(registerFileType, movedProgramUpdatesTheCommand) {
     Registration s;
     s.run();
     s.env.programPath = "/opt/games/lettermaze";
@@ -182,7 +182,7 @@ TEST(Associate, movedProgramUpdatesTheCommand) {
     EXPECT_NE(s.desktopEntry().find("Exec=\"/opt/games/lettermaze\" %f\n"), std::string::npos);
 }
 
-TEST(Associate, folderWithTrailingSlashGivesOneSlash) {
+TEST(registerFileType, folderWithTrailingSlashGivesOneSlash) {
     Registration s;
     s.env.programFolder += "/";
     s.run();
@@ -190,7 +190,7 @@ TEST(Associate, folderWithTrailingSlashGivesOneSlash) {
     EXPECT_EQ(s.desktopEntry().find("//lettermaze"), std::string::npos);
 }
 
-TEST(Associate, specialCharactersInThePathAreEscaped) {
+TEST(registerFileType, specialCharactersInThePathAreEscaped) {
     Registration s("100% \"odd\" $name \\ `x`");
     s.run();
     // Inside the quotes ", `, $ and \ take a backslash and % doubles; then the desktop entry's
@@ -201,7 +201,7 @@ TEST(Associate, specialCharactersInThePathAreEscaped) {
         << s.desktopEntry();
 }
 
-TEST(Associate, desktopEntryPassesTheValidator) {
+TEST(registerFileType, desktopEntryPassesTheValidator) {
     if (findOnPath("desktop-file-validate").empty())
         GTEST_SKIP() << "desktop-file-validate missing";
     for (const char* folder : {"My Games", "100% \"odd\" $name \\ `x`"}) {
@@ -214,7 +214,7 @@ TEST(Associate, desktopEntryPassesTheValidator) {
     }
 }
 
-TEST(Associate, mimeAppsListKeepsTheUsersOtherEntries) {
+TEST(registerFileType, mimeAppsListKeepsTheUsersOtherEntries) {
     Registration s;
     const std::string list =
         "[Added Associations]\ntext/html=firefox.desktop;\n\n"
@@ -228,7 +228,7 @@ TEST(Associate, mimeAppsListKeepsTheUsersOtherEntries) {
               "application/x-lettermaze=lettermaze.desktop\nimage/png=viewer.desktop\n");
 }
 
-TEST(Associate, symlinkedMimeAppsListIsWrittenThrough) {
+TEST(registerFileType, symlinkedMimeAppsListIsWrittenThrough) {
     Registration s;
     const std::string real = s.dir / "dotfiles/mimeapps.list";
     writeFile(real, "[Default Applications]\ntext/html=firefox.desktop\n");
@@ -275,7 +275,7 @@ TEST(AssociateEnvironment, followsXdgVariablesAndDefaultsUnderHome) {
     ::setenv("HOME", dir.path().c_str(), 1);
     ::setenv("XDG_DATA_HOME", "relative/ignored", 1);
     ::unsetenv("XDG_CONFIG_HOME");
-    AssociateEnv env = associateEnvFor("/opt/games/./bin/lettermaze");
+    RegistrationEnv env = registrationEnvFor("/opt/games/./bin/lettermaze");
     EXPECT_EQ(env.programPath, "/opt/games/bin/lettermaze");
     EXPECT_EQ(env.programFolder, "/opt/games/bin");
     EXPECT_EQ(env.programName, "lettermaze");
@@ -284,7 +284,7 @@ TEST(AssociateEnvironment, followsXdgVariablesAndDefaultsUnderHome) {
 
     ::setenv("XDG_DATA_HOME", "/xdg/data", 1);
     ::setenv("XDG_CONFIG_HOME", "/xdg/config", 1);
-    env = associateEnvFor("lettermaze");
+    env = registrationEnvFor("lettermaze");
     EXPECT_EQ(env.programPath, (fs::current_path() / "lettermaze").string());
     EXPECT_EQ(env.dataHome, "/xdg/data");
     EXPECT_EQ(env.configHome, "/xdg/config");
@@ -297,7 +297,7 @@ TEST(AssociateEnvironment, followsXdgVariablesAndDefaultsUnderHome) {
     }
 }
 
-TEST(Associate, desktopFindsTheTypeAndItsDefaultHandler) {
+TEST(registerFileType, desktopFindsTheTypeAndItsDefaultHandler) {
     for (const char* tool : {"gio", "update-mime-database", "update-desktop-database", "xdg-mime"})
         if (findOnPath(tool).empty()) GTEST_SKIP() << tool << " missing";
     Registration s;

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Worksheets as PDF, read back with poppler: pages and paper, the text of grid and words, and the
+# answer sheet's colours sampled cell by cell against the colours Find all saves. $1 is the tool.
+set -uo pipefail
+cli=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+passes=0
+check() {  # check NAME CONDITION...
+    local name=$1; shift
+    if "$@"; then passes=$((passes + 1)); else echo "FAILED: $name"; failures=$((failures + 1)); fi
+}
+pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
+size() { pdfinfo "$1" | awk '/^Page size:/ {print $3 "x" $5}'; }
+
+printf 'cat\ndog\nhorse\nzebra\nlion\ntiger\ncr\xe8me\nfran\xe7ois\n' > "$tmp/words.txt"  # windows-1252
+"$cli" make --rows 9 --cols 11 --level 9 --seed 5 -o "$tmp/a.lm" "$tmp/words.txt" 2> /dev/null
+"$cli" solve "$tmp/a.lm" -o "$tmp/key.lm"
+
+# Paper: the option first, then LC_ALL, LC_PAPER, LANG.
+while read -r want paper env; do
+    opt=(); [ "$paper" != - ] && opt=(--paper "$paper")
+    [ "$env" = - ] && env=""
+    # shellcheck disable=SC2086  # several assignments in one field
+    env -u LC_ALL -u LC_PAPER -u LANG $env "$cli" pdf "$tmp/a.lm" --key -o "$tmp/p.pdf" "${opt[@]}"
+    check "paper $paper, $env: $want in two pages" test "$(pages "$tmp/p.pdf") $(size "$tmp/p.pdf")" = "2 $want"
+done <<'EOF'
+595x842 a4     LC_PAPER=en_US.UTF-8
+612x792 letter LC_ALL=de_DE.UTF-8
+612x792 -      LC_PAPER=en_US.UTF-8
+612x792 -      LC_PAPER=fr_CA.UTF-8
+612x792 -      LANG=es_MX.UTF-8
+595x842 -      LC_ALL=de_DE LC_PAPER=en_US
+595x842 -      LANG=en_GB.UTF-8
+595x842 -      -
+EOF
+
+# Text: every word (accents too) and every grid row, its letters in order, on both sheets.
+"$cli" pdf "$tmp/a.lm" --key --title "Wild animals" -o "$tmp/a.pdf"
+pdftotext -layout "$tmp/a.pdf" - | tr -d ' ' > "$tmp/a.txt"
+check "title on both sheets" test "$(grep -c 'Wildanimals' "$tmp/a.txt")" -eq 2
+while read -r word; do
+    check "word $word on both sheets" test "$(grep -c "$word" "$tmp/a.txt")" -ge 2
+done < <("$cli" words "$tmp/a.lm" | tr -d '\r')
+while read -r row; do
+    check "grid row $row on both sheets" test "$(grep -cx "$row" "$tmp/a.txt")" -eq 2
+done < <("$cli" grid "$tmp/a.lm" | tr '\r' '\n' | tr -d '\t'; echo)
+
+# Colours: each answer-sheet cell, sampled beside its letter (off the letter and the word's
+# line), has the colour saved by solve where a word lies and is white elsewhere.
+pdftotext -f 2 -l 2 -bbox "$tmp/a.pdf" "$tmp/key.html"
+pdftoppm -f 2 -l 2 -r 100 "$tmp/a.pdf" "$tmp/key"
+check "answer sheet colours lie exactly on the words" python3 - "$tmp/key.lm" "$tmp/key.html" "$tmp"/key*.ppm <<'EOF'
+import re, sys
+lm = open(sys.argv[1], 'rb').read().split(b'\r\n')
+rows, cols = int(lm[0]), int(lm[1])
+colours = [int(v) for v in lm[2 + rows:2 + rows + rows * cols]]
+boxes = sorted((float(b[1]), float(b[0]), float(b[3]), float(b[2])) for b in re.findall(
+    r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.)</word>',
+    open(sys.argv[2], encoding='utf-8').read()) if b[4].isalpha())[:rows * cols]
+data = open(sys.argv[3], 'rb').read()
+_, w, h, _, pixels = data.split(maxsplit=4)
+w, scale = int(w), 100 / 72
+cell = (boxes[1][1] + boxes[1][3] - boxes[0][1] - boxes[0][3]) / 2
+wrong = 0
+for i, (y0, x0, y1, x1) in enumerate(boxes):
+    x, y = int(((x0 + x1) / 2 + 0.35 * cell) * scale), int(((y0 + y1) / 2 + 0.15 * cell) * scale)
+    got = tuple(pixels[3 * (y * w + x):3 * (y * w + x) + 3])
+    c = colours[i]
+    want = (c & 255, c >> 8 & 255, c >> 16 & 255)
+    if max(abs(a - b) for a, b in zip(got, want)) > 6:
+        wrong += 1
+        print(f'cell {i // cols},{i % cols}: {got} wanted {want}')
+sys.exit(wrong > 0 or sum(c != 16777215 for c in colours) < 10)
+EOF
+
+# A record that no longer spells its word: said on stderr, and both sheets still print.
+perl -0pe 's/(.*)\r\nTIGER\r\n/$1\r\nTIGGER\r\n/s' "$tmp/a.lm" > "$tmp/bad.lm"
+"$cli" pdf "$tmp/bad.lm" --key -o "$tmp/bad.pdf" 2> "$tmp/err.txt"
+check "unfindable word still prints" test $? -eq 0 -a "$(pages "$tmp/bad.pdf")" -eq 2
+check "unfindable word is named" grep -q "not marked on the answer sheet:.*TIGER" "$tmp/err.txt"
+
+# A grid too big for 4 pt letters is split, with a note; batch --pdf makes one book.
+printf 'alpha\nbeta\n' | "$cli" make --rows 200 --cols 200 --seed 3 -o "$tmp/big.lm" 2> /dev/null
+"$cli" pdf "$tmp/big.lm" -o "$tmp/big.pdf" 2> "$tmp/err.txt"
+check "200 x 200 grid split in four" test "$(pages "$tmp/big.pdf")" -eq 4 -a "$(grep -c '4 pieces' "$tmp/err.txt")" -eq 1
+"$cli" batch --count 30 --out "$tmp/set" --seed 9 --rows 12 --cols 12 --pdf "$tmp/words.txt" > /dev/null 2>&1
+check "batch --pdf: 30 puzzles and 30 keys" test "$(pages "$tmp/set/worksheets.pdf")" -eq 60
+
+# Errors: usage 2, unreadable puzzle 1, unwritable PDF 1.
+"$cli" pdf "$tmp/a.lm" --paper b5 -o "$tmp/x.pdf" 2> /dev/null; check "bad paper is a usage error" test $? -eq 2
+"$cli" pdf "$tmp/a.lm" 2> /dev/null; check "missing -o is a usage error" test $? -eq 2
+"$cli" pdf "$tmp/none.lm" -o "$tmp/x.pdf" 2> /dev/null; check "missing puzzle exits 1" test $? -eq 1
+"$cli" pdf "$tmp/a.lm" -o "$tmp/no/x.pdf" 2> /dev/null; check "unwritable PDF exits 1" test $? -eq 1
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
