@@ -3,7 +3,7 @@
 // (bin/ beside share/), so that the same binary works in both places.
 #include <string>
 
-#include "files/Associate.h"
+#include "files/FileTypeRegistration.h"
 
 namespace lettermaze {
 
