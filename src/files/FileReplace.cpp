@@ -10,8 +10,6 @@
 #define LETTERMAZE_POSIX 1
 #endif
 
-#include "model/Text1252.h"
-
 namespace lettermaze {
 
 namespace fs = std::filesystem;
@@ -56,12 +54,6 @@ bool writeAll(std::FILE* f, std::string_view bytes) {
 }
 
 }  // namespace
-
-fs::path pathFrom1252(const std::string& name) {
-    for (char c : name)
-        if (static_cast<unsigned char>(c) >= 0x80) return fs::path(utf8From1252(name));
-    return fs::path(name);
-}
 
 bool replaceFile(const fs::path& requested, std::string_view bytes) {
     std::error_code ec;

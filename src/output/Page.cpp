@@ -151,14 +151,14 @@ std::string proposedPageName(const std::string& current, const std::string& titl
     std::string name = title;
     for (char& c : name)
         if (c == ' ') c = '_';
-    return lowerCase1252(name) + ".htm";
+    return utf8From1252(lowerCase1252(name)) + ".htm";
 }
 
 bool writePageFile(const std::string& path, const std::string& bytes) {
     namespace fs = std::filesystem;
     std::error_code ec;
     // Written beside the target and renamed over it, so a failed write never leaves half a page.
-    const fs::path target(utf8From1252(path));
+    const fs::path target(path);
     fs::path temp = target;
     temp += ".~" + std::to_string(::getpid());
     {
