@@ -37,13 +37,6 @@ bool readBytes(const std::string& path, std::string& out) {
     return !in.bad();
 }
 
-bool writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.close();
-    return static_cast<bool>(out);
-}
-
 bool validUtf8(const std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
@@ -393,11 +386,12 @@ int runBatch(const Args& args) {
         const int status = makePuzzle(p, words, s, seed, source);
         if (status != 0) return status;
         if (!save(p, base + ".lm")) return 1;
-        if (!writeBytes(base + ".htm", BuildPage(p, PageForm::Web, "Lettermaze", false) + "\r\n"))
+        if (!writePageFile(base + ".htm",
+                           BuildPage(p, PageForm::Web, "Lettermaze", false) + "\r\n"))
             return fail(base + ".htm", "cannot be written");
         solveAll(p);
-        if (!writeBytes(base + "-key.htm",
-                        BuildPage(p, PageForm::Web, "Lettermaze - answers", true) + "\r\n"))
+        if (!writePageFile(base + "-key.htm",
+                           BuildPage(p, PageForm::Web, "Lettermaze - answers", true) + "\r\n"))
             return fail(base + "-key.htm", "cannot be written");
         std::cout << base << ".lm\n";
     }

@@ -5,12 +5,8 @@
 // go in as typed.
 #include "output/Page.h"
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 #include "config/Publisher.h"
+#include "files/FileReplace.h"
 #include "model/Text1252.h"
 
 namespace lettermaze {
@@ -155,28 +151,7 @@ std::string proposedPageName(const std::string& current, const std::string& titl
 }
 
 bool writePageFile(const std::string& path, const std::string& bytes) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    // Written beside the target and renamed over it, so a failed write never leaves half a page.
-    const fs::path target(path);
-    fs::path temp = target;
-    temp += ".~" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return replaceFile(path, bytes);
 }
 
 void mnuHTML_Click(Puzzle& p, Host& host) {

@@ -42,8 +42,8 @@ void mnuCopyHTML_Click(Puzzle& p, Host& host);
 // Lower case as the program's texts know it (windows-1252 letters, accented ones included).
 std::string lowerCase1252(std::string_view s);
 
-// Creates or replaces a file with exactly these bytes (a path, as every path in the core); false
-// on any failure, leaving an existing file as it was.
+// Creates or replaces a file with exactly these bytes, as a puzzle file is saved; false when
+// nothing could be written.
 bool writePageFile(const std::string& path, const std::string& bytes);
 
 // Pieces shared by the page forms.
