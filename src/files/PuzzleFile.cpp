@@ -74,7 +74,7 @@ std::string puzzleFileText(const Puzzle& p) {
 
 bool savePuzzleFile(const Puzzle& p, const std::string& fileName) {
     try {
-        return replaceFile(pathFrom1252(fileName), puzzleFileText(p));
+        return replaceFile(fileName, puzzleFileText(p));
     } catch (const std::exception&) {
         return false;
     }
@@ -100,7 +100,7 @@ void mnuOpen_Click(Puzzle& p, Host& host) {
 void OpenLM(Puzzle& p, Host& host, const std::string& fileName) {
     const std::string name = trimSpaces(fileName);
     if (name.size() < 4) return;
-    loadPuzzleFile(p, host, pathFrom1252(name));
+    loadPuzzleFile(p, host, name);
 }
 
 }  // namespace lettermaze

@@ -67,7 +67,7 @@ struct Puzzle {
 
     PrintSettings print;
 
-    // The file dialogs' shared file name, kept between uses.
+    // The file dialogs' shared file name, kept between uses: a path, in the file system's bytes.
     std::string CDFileName;
 
     // The window's inner size in twips; the view keeps it current, FitGrid reads it.

@@ -17,6 +17,7 @@ struct StartupEnv {
     std::function<void()> seedRandom;  // seeds the program's random numbers from the clock
 };
 
+// commandLine: the program's arguments joined by spaces, as the bytes the system passed them.
 void Form_Load(Puzzle& p, Host& host, const std::string& commandLine, const StartupEnv& env);
 
 }  // namespace lettermaze

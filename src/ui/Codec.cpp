@@ -1,5 +1,6 @@
 #include "ui/Codec.h"
 
+#include <QFile>
 #include <QList>
 
 #include "model/Text1252.h"
@@ -19,6 +20,12 @@ std::string to1252(const QString& text) {
     for (char32_t cp : text.toUcs4()) out += from1252Unicode(cp);
     return out;
 }
+
+QString pathToQt(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string pathFromQt(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString wordBoxFromCore(const std::string& text) {
     std::string s;
