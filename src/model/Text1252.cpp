@@ -34,6 +34,31 @@ std::string upper1252(std::string_view s) {
     return out;
 }
 
+std::string toCrLf(std::string_view text, int& caret) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    int newCaret = caret;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            out += c;
+            continue;
+        }
+        const bool pair = c == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        out += "\r\n";
+        if (pair) ++i;
+        // A lone line end grows by one character, which moves a caret that stands after it.
+        else if (static_cast<long>(i) < caret) ++newCaret;
+    }
+    caret = newCaret;
+    return out;
+}
+
+std::string toCrLf(std::string_view text) {
+    int caret = 0;
+    return toCrLf(text, caret);
+}
+
 std::string Reverse(std::string s) {
     std::reverse(s.begin(), s.end());
     return s;

@@ -12,6 +12,13 @@ namespace lettermaze {
 char upper1252(char c);
 std::string upper1252(std::string_view s);
 
+// text with every line end, whether CR LF, a lone LF or a lone CR, written as CR LF. Linux
+// clipboards and files end lines with LF alone, Windows ones with CR LF; the program's rules
+// split lines at CR and count CR LF as two characters.
+std::string toCrLf(std::string_view text);
+// The same, moving caret (a position in text) so that it stays after the same character.
+std::string toCrLf(std::string_view text, int& caret);
+
 // The characters of s in reverse order.
 std::string Reverse(std::string s);
 

@@ -1,6 +1,7 @@
 #include "ui/Codec.h"
 
 #include <QList>
+#include <algorithm>
 
 #include "model/Text1252.h"
 
@@ -35,28 +36,13 @@ QString wordBoxFromCore(const std::string& text) {
 }
 
 namespace {
-// Walks the box's text the way the core stores it: every line break, whether the box holds it as
-// LF, CR or CR LF (pasted text can bring any of them), becomes CR LF. Returns the core text and
-// the core position of the box position `caret`.
+// The core text of the box's text and the core position of the box position `caret`: the box
+// holds each line break as one character, the core as CR LF.
 std::pair<std::string, int> boxToCore(const QString& text, int caret) {
     const std::string s = to1252(text);
-    std::string out;
-    out.reserve(s.size() + s.size() / 4);
-    int coreCaret = -1;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (static_cast<int>(i) == caret) coreCaret = static_cast<int>(out.size());
-        if (s[i] == '\r' || s[i] == '\n') {
-            out += "\r\n";
-            if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') {
-                ++i;
-                if (static_cast<int>(i) == caret) coreCaret = static_cast<int>(out.size());
-            }
-        } else {
-            out += s[i];
-        }
-    }
-    if (coreCaret < 0) coreCaret = static_cast<int>(out.size());
-    return {out, coreCaret};
+    int coreCaret = std::clamp(caret, 0, static_cast<int>(s.size()));
+    std::string out = toCrLf(s, coreCaret);
+    return {std::move(out), coreCaret};
 }
 }  // namespace
 
