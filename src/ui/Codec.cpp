@@ -1,6 +1,8 @@
 #include "ui/Codec.h"
 
 #include <QList>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <algorithm>
 
 #include "model/Text1252.h"
@@ -45,6 +47,15 @@ std::pair<std::string, int> boxToCore(const QString& text, int caret) {
     return {std::move(out), coreCaret};
 }
 }  // namespace
+
+QString wordBoxText(const QPlainTextEdit& box) {
+    // toPlainText() would hand back a non-breaking space as a plain one, which the word box's
+    // filter then removes; the raw text keeps it and marks line breaks as separators.
+    QString text = box.document()->toRawText();
+    for (QChar& c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = u'\n';
+    return text;
+}
 
 std::string wordBoxToCore(const QString& text) { return boxToCore(text, -1).first; }
 

@@ -4,10 +4,15 @@
 #include <QString>
 #include <string>
 
+class QPlainTextEdit;
+
 namespace lettermaze::ui {
 
 QString toQt(const std::string& cp1252);
 std::string to1252(const QString& text);
+
+// The word box's text as typed, each line break as LF.
+QString wordBoxText(const QPlainTextEdit& box);
 
 // The word box shows a line break as one character; the core keeps CR LF. These convert the
 // text and a caret position between the two.
