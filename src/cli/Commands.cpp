@@ -58,16 +58,11 @@ std::string decodeText(const std::string& bytes) {
     return validUtf8(bytes) ? cp1252FromUtf8(bytes) : bytes;
 }
 
-// One word per line, LF or CR LF, each typed as if followed by Enter.
-std::string wordBoxText(const std::string& text) {
-    std::string out;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        out += line + "\r\n";
-    }
-    return out;
+// One word per line, whatever the line ends (the word box makes them CR LF); the last line is
+// typed as if followed by Enter.
+std::string wordBoxText(std::string text) {
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
+    return text;
 }
 
 int fail(const std::string& file, const std::string& reason) {
@@ -358,7 +353,7 @@ int runCheck(const Args& args) {
     if (const auto forbid = o.value("--forbid")) {
         std::string bytes;
         if (!readBytes(*forbid, bytes)) return fail(*forbid, "cannot be read");
-        std::istringstream in(decodeText(bytes));
+        std::istringstream in(toCrLf(decodeText(bytes)));
         std::string line;
         while (std::getline(in, line)) {
             if (!line.empty() && line.back() == '\r') line.pop_back();

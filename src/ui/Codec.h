@@ -4,6 +4,8 @@
 #include <QString>
 #include <string>
 
+class QPlainTextEdit;
+
 namespace lettermaze::ui {
 
 QString toQt(const std::string& cp1252);
@@ -13,6 +15,9 @@ std::string to1252(const QString& text);
 // turns them into a QString and back unchanged, whatever alphabet the names use.
 QString pathToQt(const std::string& path);
 std::string pathFromQt(const QString& path);
+
+// The word box's text as typed, each line break as LF.
+QString wordBoxText(const QPlainTextEdit& box);
 
 // The word box shows a line break as one character; the core keeps CR LF. These convert the
 // text and a caret position between the two.

@@ -150,7 +150,7 @@ void MainWindow::syncToModel() {
     p_.Textn = to1252(Textn->text());
     p_.Difficulty = Difficulty->value();
     const QTextCursor c = WordList->textCursor();
-    const QString text = WordList->toPlainText();
+    const QString text = wordBoxText(*WordList);
     p_.WordListSelStart = wordBoxCaretToCore(text, c.selectionStart());
     p_.WordListSelLength = wordBoxCaretToCore(text, c.selectionEnd()) - p_.WordListSelStart;
 }
@@ -174,10 +174,10 @@ void MainWindow::syncWordBox() {
     const int end =
         wordBoxCaretFromCore(p_.WordList, p_.WordListSelStart + p_.WordListSelLength);
     QTextCursor c = WordList->textCursor();
-    if (WordList->toPlainText() == want && c.selectionStart() == start && c.selectionEnd() == end)
+    if (wordBoxText(*WordList) == want && c.selectionStart() == start && c.selectionEnd() == end)
         return;
     const QSignalBlocker block(WordList);
-    if (WordList->toPlainText() != want) WordList->setPlainText(want);
+    if (wordBoxText(*WordList) != want) WordList->setPlainText(want);
     c = WordList->textCursor();
     c.setPosition(std::min<int>(start, static_cast<int>(want.size())));
     c.setPosition(std::min<int>(end, static_cast<int>(want.size())), QTextCursor::KeepAnchor);
@@ -217,7 +217,7 @@ void MainWindow::followSelection(const QListWidget* view, SortedList& list) {
 
 void MainWindow::WordList_Change() {
     if (syncing_) return;
-    const QString text = WordList->toPlainText();
+    const QString text = wordBoxText(*WordList);
     p_.WordList = wordBoxToCore(text);
     p_.WordListSelStart = wordBoxCaretToCore(text, WordList->textCursor().position());
     p_.WordListSelLength = 0;
