@@ -14,7 +14,7 @@ packages=(
     dpkg-dev file lintian appstream groff-base
     # tests: a headless display and the tools that drive and photograph it, a real browser and
     # a PDF reader for the printed pages, the fuzzer's compiler and runtime, English words
-    xvfb xauth xdotool x11-utils imagemagick chromium poppler-utils
+    xvfb xauth xdotool x11-utils xclip imagemagick chromium poppler-utils
     clang libclang-rt-14-dev wamerican
 )
 

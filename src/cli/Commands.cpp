@@ -38,13 +38,6 @@ bool readBytes(const std::string& path, std::string& out) {
     return !in.bad();
 }
 
-bool writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.close();
-    return static_cast<bool>(out);
-}
-
 bool validUtf8(const std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
@@ -65,16 +58,11 @@ std::string decodeText(const std::string& bytes) {
     return validUtf8(bytes) ? cp1252FromUtf8(bytes) : bytes;
 }
 
-// One word per line, LF or CR LF, each typed as if followed by Enter.
-std::string wordBoxText(const std::string& text) {
-    std::string out;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        out += line + "\r\n";
-    }
-    return out;
+// One word per line, whatever the line ends (the word box makes them CR LF); the last line is
+// typed as if followed by Enter.
+std::string wordBoxText(std::string text) {
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
+    return text;
 }
 
 int fail(const std::string& file, const std::string& reason) {
@@ -111,6 +99,19 @@ void emit(const std::string& cp1252, bool utf8) {
     const std::string out = utf8 ? utf8From1252(cp1252) : cp1252;
     std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
     std::cout.flush();
+}
+
+// The grid as "Copy lettermaze" copies it, or with --raw its exact bytes. Its rows are split by
+// a lone CR, which a terminal overprints into one line, so by default every row ends in a
+// newline instead.
+void emitGrid(const Grid& g, bool raw) {
+    std::string text = gridText(g);
+    if (!raw) {
+        for (char& c : text)
+            if (c == '\r') c = '\n';
+        if (g.rowCount() > 0) text += '\n';
+    }
+    emit(text, true);
 }
 
 // ---- making puzzles ------------------------------------------------------------------------
@@ -172,6 +173,7 @@ namespace lettermaze::cli {
 namespace {
 
 const std::set<std::string> kMakeValued = {"--rows", "--cols", "--level", "--seed", "-o"};
+const std::set<std::string> kRawFlag = {"--raw"};
 
 void help(const char* text) { std::cout << text; }
 
@@ -194,14 +196,15 @@ void solveAll(Puzzle& p) {
 }  // namespace
 
 int runMake(const Args& args) {
-    const Options o(args, kMakeValued, {});
+    const Options o(args, kMakeValued, kRawFlag);
     if (o.help()) {
         help("usage: lettermaze-cli make [--rows N] [--cols N] [--level L] [--seed S] [-o OUT.lm] "
-             "[WORDFILE|-]\n"
+             "[--raw] [WORDFILE|-]\n"
              "Makes a puzzle from a word list (one word per line; - or nothing reads standard\n"
              "input) exactly as the Create button does: 20 x 20 at level 3 unless told.\n"
-             "Without -o the grid is printed as \"Copy lettermaze\" copies it. The same seed and\n"
-             "words give the same puzzle. Words that found no room are named on standard error.\n");
+             "Without -o the grid is printed as the grid command prints it (--raw as there).\n"
+             "The same seed and words give the same puzzle. Words that found no room are named\n"
+             "on standard error.\n");
         return 0;
     }
     if (o.positional().size() > 1) throw UsageError("make takes at most one word file");
@@ -214,23 +217,24 @@ int runMake(const Args& args) {
                                   s.seeded ? s.seed : SeededRandom::clockSeed(), source);
     if (status != 0) return status;
     if (const auto out = o.value("-o")) return save(p, *out) ? 0 : 1;
-    emit(gridText(p.grid), true);
+    emitGrid(p.grid, o.flag("--raw"));
     return 0;
 }
 
 int runGrid(const Args& args) {
-    const Options o(args, {}, {});
+    const Options o(args, {}, kRawFlag);
     if (o.help()) {
-        help("usage: lettermaze-cli grid FILE.lm\n"
-             "Prints the puzzle's letters exactly as \"Copy lettermaze\" copies them: a TAB\n"
-             "between letters, a carriage return between rows, nothing after the last row.\n");
+        help("usage: lettermaze-cli grid FILE.lm [--raw]\n"
+             "Prints the puzzle's letters, a TAB between letters, each row on its own line.\n"
+             "With --raw, the exact bytes \"Copy lettermaze\" puts on the clipboard: a lone\n"
+             "carriage return between rows and nothing after the last one.\n");
         return 0;
     }
     const std::string file = oneFile(o, "grid");
     Puzzle p;
     QuietHost host;
     if (!load(file, p, host)) return 1;
-    emit(gridText(p.grid), true);
+    emitGrid(p.grid, o.flag("--raw"));
     return 0;
 }
 
@@ -280,7 +284,8 @@ int runPrintPage(const Args& args) {
              "[--highlight]\n"
              "Prints the page that Print... writes: --what 0 the puzzle and its words (the\n"
              "default), 1 the puzzle only, 2 the words only; --font the font face (default\n"
-             "arial); --highlight shows found words in their colours.\n");
+             "arial), in lower case as the print dialog gives it; --highlight shows found\n"
+             "words in their colours.\n");
         return 0;
     }
     const std::string file = oneFile(o, "print-page");
@@ -290,12 +295,10 @@ int runPrintPage(const Args& args) {
     QuietHost host;
     if (!load(file, p, host)) return 1;
     PrintSettings s;
-    s.cancelled = false;
-    s.what = static_cast<std::int16_t>(what);
-    s.title = trimSpaces(cp1252FromUtf8(o.value("--title").value_or("Lettermaze")));
-    s.font = trimSpaces(upper1252(cp1252FromUtf8(o.value("--font").value_or("arial"))));
-    for (char& c : s.font)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    // The choices as the print dialog hands them over, accented letters lower-cased too.
+    acceptPrintChoices(s, cp1252FromUtf8(o.value("--title").value_or("Lettermaze")),
+                       static_cast<int>(what),
+                       cp1252FromUtf8(o.value("--font").value_or("arial")));
     const bool highlight = o.flag("--highlight") && p.foundWords.count() > 0 && what != 2;
     emit(buildPrintPage(p, s, highlight) + "\r\n", false);
     return 0;
@@ -348,7 +351,7 @@ int runCheck(const Args& args) {
     if (const auto forbid = o.value("--forbid")) {
         std::string bytes;
         if (!readBytes(*forbid, bytes)) return fail(*forbid, "cannot be read");
-        std::istringstream in(decodeText(bytes));
+        std::istringstream in(toCrLf(decodeText(bytes)));
         std::string line;
         while (std::getline(in, line)) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -398,11 +401,12 @@ int runBatch(const Args& args) {
         if (status != 0) return status;
         if (!save(p, base + ".lm")) return 1;
         if (o.flag("--pdf")) book.add(p, base + ".lm");
-        if (!writeBytes(base + ".htm", buildPage(p, PageForm::Web, "Lettermaze", false) + "\r\n"))
+        if (!writePageFile(base + ".htm",
+                           buildPage(p, PageForm::Web, "Lettermaze", false) + "\r\n"))
             return fail(base + ".htm", "cannot be written");
         solveAll(p);
-        if (!writeBytes(base + "-key.htm",
-                        buildPage(p, PageForm::Web, "Lettermaze - answers", true) + "\r\n"))
+        if (!writePageFile(base + "-key.htm",
+                           buildPage(p, PageForm::Web, "Lettermaze - answers", true) + "\r\n"))
             return fail(base + "-key.htm", "cannot be written");
         std::cout << base << ".lm\n";
     }

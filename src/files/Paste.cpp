@@ -22,7 +22,9 @@ bool deleted(unsigned char c) {
 
 void pasteNewWords(WindowState& window, Host& host) {
     std::string text;
-    for (char c : upper1252(host.clipboardText()))
+    // The rules below read line breaks as CR LF pairs: a lone LF would be a one-character piece
+    // and dropped, where CR LF is kept.
+    for (char c : upper1252(toCrLf(host.clipboardText())))
         if (!deleted(static_cast<unsigned char>(c))) text += c;
 
     std::string s;

@@ -76,7 +76,7 @@ std::string puzzleFileText(const Puzzle& p) {
 
 bool savePuzzleFile(const Puzzle& p, const std::string& fileName) {
     try {
-        return replaceFile(pathFrom1252(fileName), puzzleFileText(p));
+        return replaceFile(fileName, puzzleFileText(p));
     } catch (const std::exception&) {
         return false;
     }
@@ -102,7 +102,7 @@ void openPuzzle(Puzzle& p, WindowState& window, Host& host) {
 void openPuzzleFile(Puzzle& p, WindowState& window, Host& host, const std::string& fileName) {
     const std::string name = trimSpaces(fileName);
     if (name.size() < 4) return;
-    if (loadPuzzleFile(p, host, pathFrom1252(name)).loaded())
+    if (loadPuzzleFile(p, host, name).loaded())
         fitGrid(window.gridFrame, p.grid.rowCount(), p.grid.columnCount(), window.width,
                 window.height);
 }

@@ -17,8 +17,9 @@ inline constexpr const char* kPuzzleFilter = "Lettermaze|*.lm";
 // The bytes of the puzzle's file.
 std::string puzzleFileText(const Puzzle& p);
 
-// Writes the puzzle's file (name in windows-1252), replacing any file of that name only once the
-// new one is complete. False when nothing was written; an earlier file is then untouched.
+// Writes the puzzle's file (a file-system path, as every path in the core), replacing any file
+// of that name only once the new one is complete. False when nothing was written; an earlier
+// file is then untouched.
 bool savePuzzleFile(const Puzzle& p, const std::string& fileName);
 
 // File > Save lettermaze...: asks for a name and writes the puzzle; failures are silent.

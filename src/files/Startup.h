@@ -18,6 +18,7 @@ struct StartupEnv {
     std::function<void()> seedRandom;  // seeds the program's random numbers from the clock
 };
 
+// commandLine: the program's arguments joined by spaces, as the bytes the system passed them.
 void startUp(Puzzle& p, WindowState& window, Host& host, const std::string& commandLine,
              const StartupEnv& env);
 

@@ -1,7 +1,8 @@
 #pragma once
 // Everything the core needs of the desktop, behind one narrow interface. The window passes a
 // QtHost; tests pass a scripted FakeHost; the command-line tool has its own quiet host.
-// All texts are windows-1252.
+// All texts are windows-1252; paths are the file system's own bytes (UTF-8 on Linux), which
+// windows-1252 could not hold.
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ public:
     virtual std::string inputBox(const std::string& prompt, const std::string& caption,
                                  const std::string& defaultText) = 0;
     // File dialogs with a "Label|*.ext" filter and the dialog's current file name; each returns
-    // the chosen path, or the empty string when the user cancelled.
+    // the chosen path, or the empty string when the user cancelled. fileName is a path too.
     virtual std::string showOpen(const std::string& filter, const std::string& fileName) = 0;
     virtual std::string showSave(const std::string& filter, const std::string& fileName) = 0;
 
@@ -39,10 +40,11 @@ public:
     // Let pending window events run (the window repaints from the model first).
     virtual void processEvents() = 0;
 
-    // Open a file or address with the desktop's default handler; false when nothing opened it.
+    // Open a file (a path) or an address with the desktop's default handler; false when nothing
+    // opened it.
     virtual bool openWithDesktop(const std::string& pathOrUrl) = 0;
 
-    // The folder that holds the program (its library, icon and print page live there).
+    // The folder that holds the program (its library, icon and print page live there), a path.
     virtual std::string programFolder() = 0;
     // Screen font names in the order the system reports them.
     virtual std::vector<std::string> screenFonts() = 0;

@@ -7,12 +7,59 @@
 
 namespace lettermaze {
 
+namespace {
+
+// Reads a text one sort letter at a time: upper-cased, an accented letter as its base letter
+// and a ligature as its two letters.
+class SortLetters {
+  public:
+    explicit SortLetters(const std::string& text) : text_(text) {}
+    // The next sort letter as 0..255, or -1 after the last.
+    int next() {
+        if (pending_.empty()) {
+            if (at_ == text_.size()) return -1;
+            const char c = upper1252(text_[at_++]);
+            pending_ = baseLetters1252(c);
+            if (pending_.empty()) return static_cast<unsigned char>(c);
+        }
+        const char c = pending_.front();
+        pending_.remove_prefix(1);
+        return static_cast<unsigned char>(c);
+    }
+
+  private:
+    const std::string& text_;
+    std::size_t at_ = 0;
+    std::string_view pending_;
+};
+
+int compareBaseLetters(const std::string& a, const std::string& b) {
+    SortLetters x(a), y(b);
+    for (;;) {
+        const int cx = x.next(), cy = y.next();
+        if (cx != cy) return cx < cy ? -1 : 1;
+        if (cx < 0) return 0;
+    }
+}
+
+int compareUpperCased(const std::string& a, const std::string& b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto cx = static_cast<unsigned char>(upper1252(a[i]));
+        const auto cy = static_cast<unsigned char>(upper1252(b[i]));
+        if (cx != cy) return cx < cy ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+}  // namespace
+
 bool listLess(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return static_cast<unsigned char>(upper1252(x)) <
-                   static_cast<unsigned char>(upper1252(y));
-        });
+    // Words that differ only in their accents (CREME, CR\xC8ME) still get a fixed order, the
+    // plain letter first; words that differ only in case are equal, and the later one goes
+    // after the earlier.
+    if (const int c = compareBaseLetters(a, b)) return c < 0;
+    return compareUpperCased(a, b) < 0;
 }
 
 void SortedList::clear() {

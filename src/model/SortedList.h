@@ -1,5 +1,5 @@
 #pragma once
-// A sorted list box without the box: items in ascending case-insensitive order (each new item
+// A sorted list box without the box: items in ascending alphabetical order (each new item
 // is sorted into place, after any equal ones), 0-based indices, and a selected index that is -1
 // when nothing is selected.
 #include <string>
@@ -28,7 +28,9 @@ private:
     int selected_ = -1;
 };
 
-// The list order: windows-1252 letters compared without regard to case.
+// The list order, alphabetical without regard to case or accents: an accented letter sorts
+// with its base letter (CR\xC8ME between CREME and CREST) and a ligature as its two letters.
+// Words alike but for their accents go plain letter first; words alike but for case are equal.
 bool listLess(const std::string& a, const std::string& b);
 
 }  // namespace lettermaze

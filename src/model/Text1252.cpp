@@ -34,6 +34,47 @@ std::string upper1252(std::string_view s) {
     return out;
 }
 
+std::string_view baseLetters1252(char upperCased) {
+    // Indexed from 0xC0; the Latin-1 capitals in code order, the multiplication sign excepted.
+    static constexpr std::string_view kLatin1[32] = {
+        "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I",  "I", "I",
+        "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "TH", "SS"};
+    const auto c = static_cast<unsigned char>(upperCased);
+    if (c >= 0xC0 && c <= 0xDF) return kLatin1[c - 0xC0];
+    switch (c) {
+        case 0x8A: return "S";
+        case 0x8C: return "OE";
+        case 0x8E: return "Z";
+        case 0x9F: return "Y";
+        default: return {};
+    }
+}
+
+std::string toCrLf(std::string_view text, int& caret) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    int newCaret = caret;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            out += c;
+            continue;
+        }
+        const bool pair = c == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        out += "\r\n";
+        if (pair) ++i;
+        // A lone line end grows by one character, which moves a caret that stands after it.
+        else if (static_cast<long>(i) < caret) ++newCaret;
+    }
+    caret = newCaret;
+    return out;
+}
+
+std::string toCrLf(std::string_view text) {
+    int caret = 0;
+    return toCrLf(text, caret);
+}
+
 std::string reverseText(std::string s) {
     std::reverse(s.begin(), s.end());
     return s;

@@ -12,6 +12,18 @@ namespace lettermaze {
 char upper1252(char c);
 std::string upper1252(std::string_view s);
 
+// The letters an upper-cased windows-1252 letter sorts as: an accented letter as its base letter
+// (\xC9 as E, \xD1 as N, \x8A as S), a ligature or a letter written as two as those two
+// (\xC6 as AE, \x8C as OE, \xDF as SS, \xDE as TH). Empty for every other character.
+std::string_view baseLetters1252(char upperCased);
+
+// text with every line end, whether CR LF, a lone LF or a lone CR, written as CR LF. Linux
+// clipboards and files end lines with LF alone, Windows ones with CR LF; the program's rules
+// split lines at CR and count CR LF as two characters.
+std::string toCrLf(std::string_view text);
+// The same, moving caret (a position in text) so that it stays after the same character.
+std::string toCrLf(std::string_view text, int& caret);
+
 // The characters of s in reverse order.
 std::string reverseText(std::string s);
 

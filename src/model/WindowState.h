@@ -44,7 +44,7 @@ struct WindowState {
     PrintSettings print;
     bool printing = false;  // a print page is being prepared: resizing leaves the grid alone
 
-    // The file dialogs' shared file name, kept between uses.
+    // The file dialogs' shared file name, kept between uses: a path, in the file system's bytes.
     std::string dialogFileName;
 };
 

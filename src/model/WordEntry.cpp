@@ -11,7 +11,11 @@ bool refused(unsigned char c) {
 }
 }  // namespace
 
-FilteredText filterWordText(const std::string& text, int caret) {
+FilteredText filterWordText(const std::string& typed, int caret) {
+    // Every way into the box (typing, pasting, dropping, the library, Paste new words) ends up
+    // here, so this is where LF and lone CR line ends, which Linux sources bring, become the CR LF
+    // that word preparation splits at.
+    const std::string text = toCrLf(typed, caret);
     // Removing one refused character at a time moves the caret back by one for each removal at
     // or before it; done in a single pass that is the count of refused characters before it.
     FilteredText out{std::string(), caret};

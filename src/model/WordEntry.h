@@ -11,8 +11,9 @@ struct FilteredText {
     int caret;
 };
 
-// Upper-cases text and removes the characters the word box refuses (codes 32-64, 91-96,
-// 123-126, 163 and 172), keeping the caret just after the same typed character.
+// Upper-cases text, writes its line ends as CR LF and removes the characters the word box
+// refuses (codes 32-64, 91-96, 123-126, 163 and 172), keeping the caret just after the same
+// typed character.
 FilteredText filterWordText(const std::string& text, int caret);
 
 // The word box's change handler: filters the window's word text in place and moves its caret.

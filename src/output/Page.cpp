@@ -5,12 +5,8 @@
 // go in as typed.
 #include "output/Page.h"
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 #include "config/Publisher.h"
+#include "files/FileReplace.h"
 #include "model/Text1252.h"
 
 namespace lettermaze {
@@ -151,32 +147,11 @@ std::string proposedPageName(const std::string& current, const std::string& titl
     std::string name = title;
     for (char& c : name)
         if (c == ' ') c = '_';
-    return lowerCase1252(name) + ".htm";
+    return utf8From1252(lowerCase1252(name)) + ".htm";
 }
 
 bool writePageFile(const std::string& path, const std::string& bytes) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    // Written beside the target and renamed over it, so a failed write never leaves half a page.
-    const fs::path target(utf8From1252(path));
-    fs::path temp = target;
-    temp += ".~" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return replaceFile(path, bytes);
 }
 
 void saveWebPage(Puzzle& p, WindowState& window, Host& host) {

@@ -30,7 +30,9 @@ std::string buildPage(const Puzzle& p, PageForm form, const std::string& title, 
 bool highlightChoice(Puzzle& p, Host& host);
 
 // The file name the save dialog proposes: an earlier page name stays, anything else gives way to
-// the title with "_" for spaces, in lower case, plus ".htm".
+// the title with "_" for spaces, in lower case, plus ".htm". current is a path; the title is
+// windows-1252 text, so its name comes out in UTF-8 like every file name the desktop makes
+// ("Café" proposes "café.htm", not a byte no file manager can show).
 std::string proposedPageName(const std::string& current, const std::string& title);
 
 // "Make this lettermaze into a web page...": title, highlight choice, save dialog, file.
@@ -41,8 +43,8 @@ void copyPageHtml(Puzzle& p, Host& host);
 // Lower case as the program's texts know it (windows-1252 letters, accented ones included).
 std::string lowerCase1252(std::string_view s);
 
-// Creates or replaces a file with exactly these bytes (path in windows-1252); false on any
-// failure, leaving an existing file as it was.
+// Creates or replaces a file with exactly these bytes, as a puzzle file is saved; false when
+// nothing could be written.
 bool writePageFile(const std::string& path, const std::string& bytes);
 
 // Pieces shared by the page forms.

@@ -20,7 +20,7 @@ namespace {
 constexpr const char* kPrintFileName = "print_lettermaze.htm";
 
 bool folderWritable(const std::string& folder) {
-    return !folder.empty() && ::access(utf8From1252(folder).c_str(), W_OK | X_OK) == 0;
+    return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 std::string cacheFolder() {
@@ -88,7 +88,7 @@ void acceptPrintChoices(PrintSettings& s, const std::string& title, int whatInde
 std::string printFilePath(Host& host) {
     const std::string folder = host.programFolder();
     if (folderWritable(folder)) return folder + "/" + kPrintFileName;
-    return cp1252FromUtf8(cacheFolder()) + "/lettermaze/" + kPrintFileName;
+    return cacheFolder() + "/lettermaze/" + kPrintFileName;
 }
 
 void printPuzzle(Puzzle& p, WindowState& window, Host& host) {
@@ -106,8 +106,7 @@ void printPuzzle(Puzzle& p, WindowState& window, Host& host) {
 
             const std::string path = printFilePath(host);
             std::error_code ec;
-            std::filesystem::create_directories(
-                std::filesystem::path(utf8From1252(path)).parent_path(), ec);
+            std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
             if (!writePageFile(path, html + "\r\n")) throw std::runtime_error("print page");
             host.processEvents();
             host.openWithDesktop(path);

@@ -31,7 +31,7 @@ void acceptPrintChoices(PrintSettings& s, const std::string& title, int whatInde
 
 // Where the print page goes: "print_lettermaze.htm" in the program's folder, or in the user's
 // cache folder ($XDG_CACHE_HOME or ~/.cache, then "lettermaze/") when the program's folder is
-// not writable. Windows-1252, like every core path.
+// not writable. A path in the file system's bytes, like every core path.
 std::string printFilePath(Host& host);
 
 // "Print...": dialog, print page, browser.

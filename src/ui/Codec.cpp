@@ -1,6 +1,10 @@
 #include "ui/Codec.h"
 
+#include <QFile>
 #include <QList>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <algorithm>
 
 #include "model/Text1252.h"
 
@@ -20,6 +24,12 @@ std::string to1252(const QString& text) {
     return out;
 }
 
+QString pathToQt(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string pathFromQt(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
 QString wordBoxFromCore(const std::string& text) {
     std::string s;
     s.reserve(text.size());
@@ -35,30 +45,24 @@ QString wordBoxFromCore(const std::string& text) {
 }
 
 namespace {
-// Walks the box's text the way the core stores it: every line break, whether the box holds it as
-// LF, CR or CR LF (pasted text can bring any of them), becomes CR LF. Returns the core text and
-// the core position of the box position `caret`.
+// The core text of the box's text and the core position of the box position `caret`: the box
+// holds each line break as one character, the core as CR LF.
 std::pair<std::string, int> boxToCore(const QString& text, int caret) {
     const std::string s = to1252(text);
-    std::string out;
-    out.reserve(s.size() + s.size() / 4);
-    int coreCaret = -1;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (static_cast<int>(i) == caret) coreCaret = static_cast<int>(out.size());
-        if (s[i] == '\r' || s[i] == '\n') {
-            out += "\r\n";
-            if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') {
-                ++i;
-                if (static_cast<int>(i) == caret) coreCaret = static_cast<int>(out.size());
-            }
-        } else {
-            out += s[i];
-        }
-    }
-    if (coreCaret < 0) coreCaret = static_cast<int>(out.size());
-    return {out, coreCaret};
+    int coreCaret = std::clamp(caret, 0, static_cast<int>(s.size()));
+    std::string out = toCrLf(s, coreCaret);
+    return {std::move(out), coreCaret};
 }
 }  // namespace
+
+QString wordBoxText(const QPlainTextEdit& box) {
+    // toPlainText() would hand back a non-breaking space as a plain one, which the word box's
+    // filter then removes; the raw text keeps it and marks line breaks as separators.
+    QString text = box.document()->toRawText();
+    for (QChar& c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = u'\n';
+    return text;
+}
 
 std::string wordBoxToCore(const QString& text) { return boxToCore(text, -1).first; }
 

@@ -150,7 +150,7 @@ void MainWindow::syncToModel() {
     window_.rowsText = to1252(rowsBox->text());
     window_.level = difficultySlider->value();
     const QTextCursor c = wordBox->textCursor();
-    const QString text = wordBox->toPlainText();
+    const QString text = wordBoxText(*wordBox);
     window_.wordSelectionStart = wordBoxCaretToCore(text, c.selectionStart());
     window_.wordSelectionLength = wordBoxCaretToCore(text, c.selectionEnd()) - window_.wordSelectionStart;
 }
@@ -174,10 +174,10 @@ void MainWindow::syncWordBox() {
     const int end =
         wordBoxCaretFromCore(window_.wordText, window_.wordSelectionStart + window_.wordSelectionLength);
     QTextCursor c = wordBox->textCursor();
-    if (wordBox->toPlainText() == want && c.selectionStart() == start && c.selectionEnd() == end)
+    if (wordBoxText(*wordBox) == want && c.selectionStart() == start && c.selectionEnd() == end)
         return;
     const QSignalBlocker block(wordBox);
-    if (wordBox->toPlainText() != want) wordBox->setPlainText(want);
+    if (wordBoxText(*wordBox) != want) wordBox->setPlainText(want);
     c = wordBox->textCursor();
     c.setPosition(std::min<int>(start, static_cast<int>(want.size())));
     c.setPosition(std::min<int>(end, static_cast<int>(want.size())), QTextCursor::KeepAnchor);
@@ -218,7 +218,7 @@ void MainWindow::followSelection(const QListWidget* view, SortedList& list) {
 
 void MainWindow::wordBoxEdited() {
     if (syncing_) return;
-    const QString text = wordBox->toPlainText();
+    const QString text = wordBoxText(*wordBox);
     window_.wordText = wordBoxToCore(text);
     window_.wordSelectionStart = wordBoxCaretToCore(text, wordBox->textCursor().position());
     window_.wordSelectionLength = 0;

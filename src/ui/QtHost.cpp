@@ -115,15 +115,17 @@ std::string QtHost::inputBox(const std::string& prompt, const std::string& capti
 std::string QtHost::showOpen(const std::string& filter, const std::string& fileName) {
     if (beforeModal_) beforeModal_();
     const NormalPointer pointer(busy_);
-    return to1252(QFileDialog::getOpenFileName(window_, QString(), toQt(fileName), qtFilter(filter)));
+    return pathFromQt(
+        QFileDialog::getOpenFileName(window_, QString(), pathToQt(fileName), qtFilter(filter)));
 }
 
 std::string QtHost::showSave(const std::string& filter, const std::string& fileName) {
     if (beforeModal_) beforeModal_();
     const NormalPointer pointer(busy_);
     // The program overwrites without asking and adds no extension, as it always has.
-    return to1252(QFileDialog::getSaveFileName(window_, QString(), toQt(fileName), qtFilter(filter),
-                                               nullptr, QFileDialog::DontConfirmOverwrite));
+    return pathFromQt(QFileDialog::getSaveFileName(window_, QString(), pathToQt(fileName),
+                                                   qtFilter(filter), nullptr,
+                                                   QFileDialog::DontConfirmOverwrite));
 }
 
 void QtHost::setClipboardText(const std::string& text) {
@@ -144,9 +146,9 @@ void QtHost::processEvents() {
 }
 
 bool QtHost::openWithDesktop(const std::string& pathOrUrl) {
-    const QString target = toQt(pathOrUrl);
-    if (QFileInfo::exists(target)) return QDesktopServices::openUrl(QUrl::fromLocalFile(target));
-    return QDesktopServices::openUrl(QUrl::fromUserInput(target));
+    const QString path = pathToQt(pathOrUrl);
+    if (QFileInfo::exists(path)) return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromUserInput(toQt(pathOrUrl)));
 }
 
 std::string QtHost::programFolder() { return dataFolder(); }
@@ -158,7 +160,7 @@ std::vector<std::string> QtHost::screenFonts() {
 }
 
 std::string dataFolder() {
-    return findDataFolder(QCoreApplication::applicationDirPath().toStdString());
+    return findDataFolder(pathFromQt(QCoreApplication::applicationDirPath()));
 }
 
 }  // namespace lettermaze::ui

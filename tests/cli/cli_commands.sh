@@ -24,8 +24,10 @@ check "file starts with rows then columns" test "$(head -c 10 "$tmp/a.lm" | od -
 "$cli" make --rows 8 --cols 9 --level 5 --seed 7 < "$tmp/words.txt" > "$tmp/grid.txt"
 "$cli" grid "$tmp/a.lm" > "$tmp/grid2.txt"
 check "make without -o prints the grid" cmp -s "$tmp/grid.txt" "$tmp/grid2.txt"
-check "grid has 8 rows" test "$(tr '\r' '\n' < "$tmp/grid.txt" | wc -l)" -eq 7
-check "grid has no line end after the last row" test "$(tail -c 1 "$tmp/grid.txt" | od -An -c | tr -d ' ')" != '\r'
+check "grid prints 8 lines, each ending in a newline" test "$(wc -l < "$tmp/grid.txt")" -eq 8 -a "$(tail -c 1 "$tmp/grid.txt" | od -An -c | tr -d ' ')" = '\n'
+check "grid prints no carriage return" bash -c "! grep -q $'\r' '$tmp/grid.txt'"
+"$cli" grid --raw "$tmp/a.lm" > "$tmp/raw.txt"
+check "grid --raw is the clipboard's: a lone CR between rows, nothing after" test "$(tr '\r\n' '\n?' < "$tmp/raw.txt" | wc -l)" -eq 7 -a "$(tr -d '\r' < "$tmp/raw.txt")" = "$(tr -d '\n' < "$tmp/grid.txt")"
 check "grid row is 9 letters with tabs" test "$(head -c 17 "$tmp/grid.txt" | tr -d '\t' | wc -c)" -eq 9
 
 # words: hidden then found, each with CR LF.
@@ -46,6 +48,8 @@ check "page ends with --> CR LF" test "$(tail -c 5 "$tmp/page.htm" | od -An -c |
 check "clipboard form ends with -->" test "$(tail -c 3 "$tmp/clip.htm")" = "-->"
 check "clipboard form has no html tag" bash -c "! grep -q '<html>' '$tmp/clip.htm'"
 "$cli" print-page "$tmp/a.lm" --what 2 --font Arial > "$tmp/print.htm"
+"$cli" print-page "$tmp/a.lm" --font "Fönt" > "$tmp/print2.htm"
+check "print page font is lower-cased as the window does" env LC_ALL=C grep -q "face='f"$'\xF6'"nt'" "$tmp/print2.htm"
 check "print page words only" bash -c "! grep -q '<td width=21' '$tmp/print.htm' && grep -q \"face='arial'\" '$tmp/print.htm'"
 
 # solve then check

@@ -45,7 +45,7 @@ while read -r word; do
 done < <("$cli" words "$tmp/a.lm" | tr -d '\r')
 while read -r row; do
     check "grid row $row on both sheets" test "$(grep -cx "$row" "$tmp/a.txt")" -eq 2
-done < <("$cli" grid "$tmp/a.lm" | tr '\r' '\n' | tr -d '\t'; echo)
+done < <("$cli" grid "$tmp/a.lm" | tr -d '\t')
 
 # Colours: each answer-sheet cell, sampled beside its letter (off the letter and the word's
 # line), has the colour saved by solve where a word lies and is white elsewhere.

@@ -57,11 +57,14 @@ click 324 $((bar + 276))
 sleep 0.5
 shot created.png
 
-# Save, so the placement of each word can be read.
+# Save, so the placement of each word can be read; into a folder and a file named in Cyrillic,
+# whose name must reach the disk as typed and come back through the command line.
+saved="Загрузки/кот.lm"
+mkdir -p "$(dirname "$saved")"
 menu 20 s
-xdotool type --delay 10 "$tmp/first.lm"; xdotool key Return; sleep 1
-[ -f first.lm ] || fail "the save dialog wrote no file"
-tr -d '\r' < first.lm > first.txt
+xdotool type --delay 10 "$tmp/$saved"; xdotool key Return; sleep 1
+[ -f "$saved" ] || fail "the save dialog wrote no file $saved"
+tr -d '\r' < "$saved" > first.txt
 [ "$(sed -n 1p first.txt)" = " 12 " ] || fail "rows line is not \" 12 \""
 # Records follow the second "E": word, x1, y1, x2, y2.
 rec=$(awk 'f>=2 && n<5 {print; n++} $0=="E" {f++}' first.txt | tr -d ' ' | paste -sd' ')
@@ -98,11 +101,11 @@ menu 20 x
 for i in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.25; done
 kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
 pid=""
-tr -d '\r' < first.lm > saved.txt
+tr -d '\r' < "$saved" > saved.txt
 awk '$0=="E"{f++; next} f==1' saved.txt | grep -qx "$word" || fail "$word is not among the saved found words"
 
 # Start again with the file on the command line: the puzzle opens with the word highlighted.
-start "$tmp/first.lm"
+start "$tmp/$saved"
 shot reopened.png
 IFS=, read -r r g b < <(pixel reopened.png $(($(cx "$x1") - 8)) $(($(cy "$y1") - ch / 2 + 2)))
 [ "$r,$g,$b" != "255,255,255" ] || fail "the reopened puzzle lost its highlight"

@@ -39,6 +39,13 @@ TEST(PasteNewWords, lineBreaksAreKeptInsideAPiece) {
     EXPECT_EQ(pasted("", "CAT \r\n DOG"), "CAT\r\n\r\n\r\nDOG\r\n");
 }
 
+TEST(PasteNewWords, linesArriveIntactWhateverTheirLineEnds) {
+    for (const char* clip : {"one\ntwo\nthree", "one\rtwo\rthree", "one\r\ntwo\r\nthree"})
+        EXPECT_EQ(pasted("CAT\n", clip), "CAT\r\nONE\r\nTWO\r\nTHREE\r\n") << clip;
+    EXPECT_EQ(pasted("", "one\ntwo\nthree\n"), pasted("", "one\r\ntwo\r\nthree\r\n"));
+    EXPECT_EQ(pasted("", "CAT \n DOG"), "CAT\r\n\r\n\r\nDOG\r\n");
+}
+
 TEST(PasteNewWords, addsOnTheLineAfterTheBoxsLastWord) {
     EXPECT_EQ(pasted("CAT", "DOG"), "CAT\r\nDOG\r\n");
     EXPECT_EQ(pasted("CAT\r\n\r\n\r\n", "DOG"), "CAT\r\nDOG\r\n");

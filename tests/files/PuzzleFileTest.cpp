@@ -185,12 +185,12 @@ TEST(PuzzleFileOpen, oldFormatFileGetsItsMessageThenFailsLikeAnyOther) {
     EXPECT_FALSE(host.busy);
 }
 
-TEST(PuzzleFileOpen, windows1252NameOpensTheFileOfThatName) {
+TEST(PuzzleFileOpen, aNameIsTheFileSystemsBytesNotWindows1252) {
     TempDir dir;
     writeFile(dir.path() / "caf\xC3\xA9.lm", crlf({" 1 ", " 1 ", "A", "1", "E", "E", "E"}));
     Puzzle p;
     FakeHost host;
-    OpenLM(p, host, dir.file("caf\xE9.lm"));
+    OpenLM(p, host, dir.file("caf\xC3\xA9.lm"));
     EXPECT_TRUE(p.FG.Visible);
 }
 

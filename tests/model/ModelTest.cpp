@@ -20,6 +20,27 @@ TEST(SortedList, sortsCaseInsensitivelyWithZeroBasedIndices) {
     EXPECT_EQ(l.Text(), "");
 }
 
+TEST(SortedList, accentedLettersSortWithTheirBaseLetter) {
+    // Each row is in list order; added in reverse, they must come out as written.
+    const std::vector<std::vector<std::string>> orders = {
+        {"CREME", "CR\xC8ME", "CREST", "ZEBRA"},
+        {"AEON", "\xC6ON", "AF", "\xC5S", "AT"},
+        {"MASSE", "MA\xDF" "E", "MAST"},
+        {"OE", "\x8C", "OF", "\xD8L", "OM"},
+        {"SAD", "\x8A" "AL", "SAM", "TAB", "\xDE" "AW", "THE", "ZAP", "\x8E" "AP"},
+        {"NINA", "NI\xD1" "A", "NINAS", "\xDD" "ES", "YET", "\x9FS", "\xFFT"},
+    };
+    for (const auto& order : orders) {
+        SortedList l;
+        for (auto it = order.rbegin(); it != order.rend(); ++it) l.AddItem(*it);
+        EXPECT_EQ(l.items(), order) << order.front();
+    }
+    // Case still does not count: a word that differs only in case goes after the one listed.
+    SortedList l;
+    l.AddItem("cr\xE8me");
+    EXPECT_EQ(l.AddItem("CR\xC8ME"), 1);
+}
+
 TEST(SortedList, selectionFollowsItsItemAndIsDroppedWithIt) {
     SortedList l;
     l.AddItem("CAT");

@@ -26,6 +26,21 @@ TEST(TypingFilter, keepsLineBreaksTabsAndAccentedLetters) {
     EXPECT_EQ(filterWordText("\x7F\xA2", 0).text, "\x7F\xA2");  // DEL and the cent sign stay
 }
 
+TEST(TypingFilter, everyLineEndBecomesCrLfAndTheCaretKeepsItsCharacter) {
+    const struct { const char* in; int caret; const char* text; int caretAfter; } cases[] = {
+        {"one\ntwo\nthree\n", 8, "ONE\r\nTWO\r\nTHREE\r\n", 10},
+        {"ONE\rTWO\r", 4, "ONE\r\nTWO\r\n", 5},
+        {"ONE\r\nTWO\n\rX", 11, "ONE\r\nTWO\r\n\r\nX", 13},
+        {"A \nB", 3, "A\r\nB", 3},  // a removed space and an added CR cancel out
+        {"AB\n", 2, "AB\r\n", 2},
+    };
+    for (const auto& c : cases) {
+        const FilteredText f = filterWordText(c.in, c.caret);
+        EXPECT_EQ(f.text, c.text) << c.in;
+        EXPECT_EQ(f.caret, c.caretAfter) << c.in;
+    }
+}
+
 TEST(TypingFilter, changeHandlerLeavesCleanTextAlone) {
     Puzzle p;
     p.WordList = "cat dog";

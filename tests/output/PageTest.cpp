@@ -170,7 +170,9 @@ TEST(PageFileName, anEarlierPageNameStaysAndAnythingElseBecomesTheTitle) {
     EXPECT_EQ(proposedPageName("old.htm", "My Puzzle"), "old.htm");
     EXPECT_EQ(proposedPageName("/x/OLD.HTM", "T"), "/x/OLD.HTM");
     EXPECT_EQ(proposedPageName("/x/page.html", "T"), "/x/page.html");
-    EXPECT_EQ(proposedPageName("", "\xC9T\xC9 \x8A"), "\xE9t\xE9_\x9A.htm");
+    // The title is windows-1252 text; the file name it proposes is UTF-8, as file names are.
+    EXPECT_EQ(proposedPageName("", "\xC9T\xC9 \x8A"), "\xC3\xA9t\xC3\xA9_\xC5\xA1.htm");
+    EXPECT_EQ(proposedPageName("/\xD0\xBA\xD0\xBE\xD1\x82.htm", "T"), "/\xD0\xBA\xD0\xBE\xD1\x82.htm");
 }
 
 TEST(WebPageCommand, anEmptyOrCancelledTitleEndsWithNoQuestionNoDialogAndNoFile) {

@@ -212,6 +212,21 @@ TEST(PrintCommand, writesThePrintPageBesideTheProgramAndOpensIt) {
     EXPECT_TRUE(p.FG.Visible);
 }
 
+TEST(PrintCommand, aProgramFolderWithANonLatinNameTakesThePrintPage) {
+    Puzzle p = smallPuzzle();
+    ScratchFolder dir;
+    FakeHost host;
+    // "Программы 程序 🖨"
+    host.folder = dir.file("\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B "
+                           "\xE7\xA8\x8B\xE5\xBA\x8F \xF0\x9F\x96\xA8");
+    std::filesystem::create_directory(host.folder);
+    host.printChoices = {choices(1)};
+    mnuPrint_Click(p, host);
+    const std::string path = host.folder + "/print_lettermaze.htm";
+    EXPECT_EQ(host.opened, std::vector<std::string>{path});
+    EXPECT_EQ(readBytes(path), buildPrintPage(p, choices(1), false) + "\r\n");
+}
+
 TEST(PrintCommand, wordListOnlyAsksNoHighlightQuestion) {
     Puzzle p = smallPuzzle();
     ScratchFolder dir;
