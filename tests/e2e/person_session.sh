@@ -35,7 +35,8 @@ menu() {  # menu X KEY: open a menu in the bar and choose an item by its access 
 start
 shot start.png
 # The title bar and the task switcher read the icon from the window itself.
-xprop -id "$win" _NET_WM_ICON | grep -q "Icon (48 x 48)" || fail "the window carries no icon"
+icon=$(xprop -id "$win" _NET_WM_ICON)
+[[ "$icon" == *"Icon (48 x 48)"* ]] || fail "the window carries no icon"
 # The menu bar's height: the word box's frame is the first dark line below it (8 px down).
 bar=""
 for y in $(seq 2 60); do
@@ -62,7 +63,11 @@ shot created.png
 saved="Загрузки/кот.lm"
 mkdir -p "$(dirname "$saved")"
 menu 20 s
-xdotool type --delay 10 "$tmp/$saved"; xdotool key Return; sleep 1
+# A loaded machine may take a while to show the dialog and to write the file.
+timeout 20 xdotool search --sync --onlyvisible --name "^Save As$" >/dev/null || fail "no save dialog"
+# Letters outside the keymap are typed through a borrowed key; slowly, so none is lost.
+xdotool type --delay 60 "$tmp/$saved"; sleep 0.3; xdotool key Return
+for _ in $(seq 50); do [ -f "$saved" ] && break; sleep 0.2; done
 [ -f "$saved" ] || fail "the save dialog wrote no file $saved"
 tr -d '\r' < "$saved" > first.txt
 [ "$(sed -n 1p first.txt)" = " 12 " ] || fail "rows line is not \" 12 \""
@@ -96,6 +101,7 @@ IFS=, read -r r g b < <(pixel found.png $(($(cx "$x1") - 8)) $(($(cy "$y1") - ch
 
 # Save over the same file (the dialog proposes it again), then quit from the menu.
 menu 20 s
+timeout 20 xdotool search --sync --onlyvisible --name "^Save As$" >/dev/null || fail "no save dialog"
 xdotool key Return; sleep 1
 menu 20 x
 for i in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.25; done
