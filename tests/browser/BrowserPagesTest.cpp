@@ -18,6 +18,7 @@
 #include "output/OutputFixtures.h"
 #include "output/Page.h"
 #include "output/Print.h"
+#include "model/Puzzle.h"
 
 using namespace lettermaze;
 using namespace lettermaze::testing;
@@ -31,8 +32,8 @@ const std::vector<std::string> kRows = {"CATXQ", "ZDOGW", "CAF\xC9R", "PLVRY"};
 
 Puzzle browserPuzzle() {
     Puzzle p = puzzleOf(kRows, {"CAF\xC9", "EMU"}, {"CAT", "DOG"});
-    for (int c = 0; c < 3; ++c) p.FG.setBackColor(0, c, kRed);  // CAT
-    for (int c = 1; c < 4; ++c) p.FG.setBackColor(1, c, kSky);  // DOG
+    for (int c = 0; c < 3; ++c) p.grid.setColourAt(0, c, kRed);  // CAT
+    for (int c = 1; c < 4; ++c) p.grid.setColourAt(1, c, kSky);  // DOG
     return p;
 }
 
@@ -104,6 +105,7 @@ class BrowserPages : public ::testing::Test {
         if (access(kChromium, X_OK) != 0) return;
         dir_ = new ScratchFolder;
         Puzzle p = browserPuzzle();
+        WindowState window;
 
         // The web page, highlighted, written by the web page command.
         {
@@ -111,7 +113,7 @@ class BrowserPages : public ::testing::Test {
             host.inputs = {"Browser test"};
             host.answers = {Answer::Yes};
             host.fileNames = {dir_->file("web.htm")};
-            mnuHTML_Click(p, host);
+            saveWebPage(p, window, host);
         }
         // The print page for each choice, written by the print command.
         for (int what = 0; what < 3; ++what) {
@@ -120,12 +122,12 @@ class BrowserPages : public ::testing::Test {
             FakeHost host;
             host.folder = folder;
             PrintSettings s;
-            s.PrintWhat = static_cast<std::int16_t>(what);
-            s.PrintTitle = "Print test";
-            s.PrintFont = "dejavu sans";
+            s.what = static_cast<std::int16_t>(what);
+            s.title = "Print test";
+            s.font = "dejavu sans";
             host.printChoices = {s};
             host.answers = {what == 0 ? Answer::Yes : Answer::No};
-            mnuPrint_Click(p, host);
+            printPuzzle(p, window, host);
         }
 
         const std::string common = std::string(kChromium) +

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Host.h"
+#include "model/PrintSettings.h"
 #include "model/Puzzle.h"
 
 namespace lettermaze::testing {
@@ -89,7 +90,7 @@ public:
     void showPrintDialog(PrintSettings& settings) override {
         ++printDialogs;
         if (printChoices.empty()) {
-            settings.PrintCancelled = true;
+            settings.cancelled = true;
             return;
         }
         settings = printChoices.front();

@@ -6,6 +6,9 @@
 #include "fakes/FakeHost.h"
 #include "fakes/ScriptedRandom.h"
 #include "files/Library.h"
+#include "model/Puzzle.h"
+#include "model/WindowState.h"
+#include "model/GenerationScratch.h"
 
 using namespace lettermaze;
 using lettermaze::testing::FakeHost;
@@ -37,19 +40,19 @@ std::string linesOf(const std::vector<std::string>& words) {
 const std::vector<std::string> kTen = {"ANT", "BEE", "CAT", "DOG",  "EMU",
                                        "FOX", "GNU", "HEN", "IBIS", "JAY"};
 
-Puzzle tenAnimals() {
-    Puzzle p;
-    loadLibraryText(p, "Animals\r\n" + linesOf(kTen) + "[END]\r\n");
-    return p;
+WindowState tenAnimals() {
+    WindowState window;
+    loadLibraryText(window, "Animals\r\n" + linesOf(kTen) + "[END]\r\n");
+    return window;
 }
 
 // Notes the word box's selection when events are let run and when the question is asked.
 class WatchingHost : public FakeHost {
   public:
-    explicit WatchingHost(const Puzzle& p) : puzzle_(p) {}
+    explicit WatchingHost(const WindowState& window) : window_(window) {}
     void processEvents() override {
         FakeHost::processEvents();
-        selectionAtYield = {puzzle_.WordListSelStart, puzzle_.WordListSelLength};
+        selectionAtYield = {window_.wordSelectionStart, window_.wordSelectionLength};
     }
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons,
                       MessageIcon icon) override {
@@ -60,18 +63,18 @@ class WatchingHost : public FakeHost {
     int yieldsBeforeQuestion = -1;
 
   private:
-    const Puzzle& puzzle_;
+    const WindowState& window_;
 };
 
 }  // namespace
 
 TEST(LibraryChoice, asksWithTheListsNameAndCount) {
-    Puzzle p;
-    loadLibraryText(p, listText("Animals", 25) + listText("Birds", 59) + listText("Trees", 60) +
+    WindowState window;
+    loadLibraryText(window, listText("Animals", 25) + listText("Birds", 59) + listText("Trees", 60) +
                            listText("Countries", 150));
     FakeHost host;
     ScriptedRandom random({});
-    for (int i = 0; i < 4; ++i) mnuL_Click(p, host, random, i);
+    for (int i = 0; i < 4; ++i) addWordsFromList(window, host, random, i);
     ASSERT_EQ(host.inputBoxes.size(), 4u);
     EXPECT_EQ(host.inputBoxes[0].prompt, "Enter number of Animals to use:");
     EXPECT_EQ(host.inputBoxes[0].caption, "25 Animals available.");
@@ -84,66 +87,66 @@ TEST(LibraryChoice, asksWithTheListsNameAndCount) {
 
 TEST(LibraryChoice, answersBelowTwoOrNotNumbersChangeNothing) {
     for (const char* answer : {"1", "0", "-3", "text", "", "1.99"}) {
-        Puzzle p = tenAnimals();
-        p.WordList = "OLD\r\n";
+        WindowState window = tenAnimals();
+        window.wordText = "OLD\r\n";
         FakeHost host;
         host.inputs = {answer};
         ScriptedRandom random({});
-        mnuL_Click(p, host, random, 0);
-        EXPECT_EQ(p.WordList, "OLD\r\n") << answer;
+        addWordsFromList(window, host, random, 0);
+        EXPECT_EQ(window.wordText, "OLD\r\n") << answer;
         EXPECT_EQ(random.draws, 0) << answer;
         EXPECT_TRUE(host.messages.empty()) << answer;
     }
 }
 
 TEST(LibraryChoice, removesDrawnPositionsKeepingLibraryOrder) {
-    Puzzle p = tenAnimals();
+    WindowState window = tenAnimals();
     FakeHost host;
     host.inputs = {"7.9"};  // takes 7
     // Positions counted from 1 are floor(r x (size - 1)) + 1: the 1st of 11, the 9th of 10, the
     // 5th of 9. The empty piece after the last word is always last and never drawn.
     ScriptedRandom random({0.0f, 0.99f, 0.5f});
-    mnuL_Click(p, host, random, 0);
+    addWordsFromList(window, host, random, 0);
     EXPECT_EQ(random.draws, 3);
-    EXPECT_EQ(p.WordList, linesOf({"BEE", "CAT", "DOG", "EMU", "GNU", "HEN", "IBIS"}) + "\r\n");
+    EXPECT_EQ(window.wordText, linesOf({"BEE", "CAT", "DOG", "EMU", "GNU", "HEN", "IBIS"}) + "\r\n");
 }
 
 TEST(LibraryChoice, highestDrawNeverRemovesTheTrailingEmptyLine) {
-    Puzzle p = tenAnimals();
+    WindowState window = tenAnimals();
     FakeHost host;
     host.inputs = {"2"};
     ScriptedRandom random({}, 0.99999994f);
-    mnuL_Click(p, host, random, 0);
+    addWordsFromList(window, host, random, 0);
     EXPECT_EQ(random.draws, 8);
     // Always the last word is removed, as the empty piece stays behind it.
-    EXPECT_EQ(p.WordList, "ANT\r\nBEE\r\n\r\n");
+    EXPECT_EQ(window.wordText, "ANT\r\nBEE\r\n\r\n");
 }
 
 TEST(LibraryChoice, takingAllWordsGivesTheWholeListWithoutDrawing) {
     for (const char* answer : {"10", "500"}) {
-        Puzzle p = tenAnimals();
+        WindowState window = tenAnimals();
         FakeHost host;
         host.inputs = {answer};
         ScriptedRandom random({});
-        mnuL_Click(p, host, random, 0);
+        addWordsFromList(window, host, random, 0);
         EXPECT_EQ(random.draws, 0);
-        EXPECT_EQ(p.WordList, linesOf(kTen) + "\r\n");
+        EXPECT_EQ(window.wordText, linesOf(kTen) + "\r\n");
     }
 }
 
 TEST(LibraryChoice, seededDrawsGiveDistinctWordsInLibraryOrder) {
-    Puzzle p;
-    loadLibraryText(p, listText("Countries", 150));
+    WindowState window;
+    loadLibraryText(window, listText("Countries", 150));
     FakeHost host;
     host.inputs = {"60"};
     SeededRandom random(12345);
-    mnuL_Click(p, host, random, 0);
-    ASSERT_TRUE(p.WordList.ends_with("\r\n\r\n"));
+    addWordsFromList(window, host, random, 0);
+    ASSERT_TRUE(window.wordText.ends_with("\r\n\r\n"));
     std::vector<std::string> lines;
     std::size_t start = 0;
-    for (std::size_t crlf; (crlf = p.WordList.find("\r\n", start)) != std::string::npos;
+    for (std::size_t crlf; (crlf = window.wordText.find("\r\n", start)) != std::string::npos;
          start = crlf + 2)
-        lines.push_back(p.WordList.substr(start, crlf - start));
+        lines.push_back(window.wordText.substr(start, crlf - start));
     ASSERT_EQ(lines.size(), 61u);
     EXPECT_EQ(lines.back(), "");
     lines.pop_back();
@@ -152,26 +155,26 @@ TEST(LibraryChoice, seededDrawsGiveDistinctWordsInLibraryOrder) {
 
 TEST(LibraryChoice, emptyBoxOrOnlyEmptyLinesIsReplacedWithoutAQuestion) {
     for (const char* box : {"", "\r\n\r\n", "\r\n"}) {
-        Puzzle p = tenAnimals();
-        p.WordList = box;
+        WindowState window = tenAnimals();
+        window.wordText = box;
         FakeHost host;
         host.inputs = {"10"};
         ScriptedRandom random({});
-        mnuL_Click(p, host, random, 0);
+        addWordsFromList(window, host, random, 0);
         EXPECT_TRUE(host.messages.empty());
         EXPECT_EQ(host.processEventsCalls, 0);
-        EXPECT_EQ(p.WordList, linesOf(kTen) + "\r\n");
+        EXPECT_EQ(window.wordText, linesOf(kTen) + "\r\n");
     }
 }
 
 TEST(LibraryChoice, asksAfterSelectingTheWholeBoxAndLettingItPaint) {
-    Puzzle p = tenAnimals();
-    p.WordList = "OLD\r\nWORDS";
-    WatchingHost host(p);
+    WindowState window = tenAnimals();
+    window.wordText = "OLD\r\nWORDS";
+    WatchingHost host(window);
     host.inputs = {"10"};
     host.answers = {Answer::Cancel};
     ScriptedRandom random({});
-    mnuL_Click(p, host, random, 0);
+    addWordsFromList(window, host, random, 0);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "Do you want to replace the words already entered?");
     EXPECT_EQ(host.messages[0].caption, "Add to current words or replace them?");
@@ -180,95 +183,95 @@ TEST(LibraryChoice, asksAfterSelectingTheWholeBoxAndLettingItPaint) {
     EXPECT_EQ(host.yieldsBeforeQuestion, 1);
     EXPECT_EQ(host.selectionAtYield, std::make_pair(0, 10));
     // Cancel leaves the text and the selection.
-    EXPECT_EQ(p.WordList, "OLD\r\nWORDS");
-    EXPECT_EQ(p.WordListSelStart, 0);
-    EXPECT_EQ(p.WordListSelLength, 10);
+    EXPECT_EQ(window.wordText, "OLD\r\nWORDS");
+    EXPECT_EQ(window.wordSelectionStart, 0);
+    EXPECT_EQ(window.wordSelectionLength, 10);
 }
 
 TEST(LibraryChoice, yesReplacesTheWords) {
-    Puzzle p = tenAnimals();
-    p.WordList = "OLD\r\n";
+    WindowState window = tenAnimals();
+    window.wordText = "OLD\r\n";
     FakeHost host;
     host.inputs = {"10"};
     host.answers = {Answer::Yes};
     ScriptedRandom random({});
-    mnuL_Click(p, host, random, 0);
-    EXPECT_EQ(p.WordList, linesOf(kTen) + "\r\n");
-    EXPECT_EQ(p.WordListSelLength, 0);
+    addWordsFromList(window, host, random, 0);
+    EXPECT_EQ(window.wordText, linesOf(kTen) + "\r\n");
+    EXPECT_EQ(window.wordSelectionLength, 0);
 }
 
 TEST(LibraryChoice, noAddsAfterTheLastWordDroppingTrailingEmptyLines) {
-    Puzzle p = tenAnimals();
-    p.WordList = "OLD\r\nWORDS\r\n\r\n\r\n";
+    WindowState window = tenAnimals();
+    window.wordText = "OLD\r\nWORDS\r\n\r\n\r\n";
     FakeHost host;
     host.inputs = {"10"};
     host.answers = {Answer::No};
     ScriptedRandom random({});
-    mnuL_Click(p, host, random, 0);
-    EXPECT_EQ(p.WordList, "OLD\r\nWORDS\r\n" + linesOf(kTen) + "\r\n");
+    addWordsFromList(window, host, random, 0);
+    EXPECT_EQ(window.wordText, "OLD\r\nWORDS\r\n" + linesOf(kTen) + "\r\n");
 }
 
 TEST(LibraryChoice, listCutShortUsesTheWordsItKept) {
-    Puzzle p;
-    loadLibraryText(p, "Trees\r\nOAK\r\nASH\r\nELM");
-    ASSERT_FALSE(p.mnuL[0].Tag.has_value());
+    WindowState window;
+    loadLibraryText(window, "Trees\r\nOAK\r\nASH\r\nELM");
+    ASSERT_FALSE(window.libraryMenu[0].wordCount.has_value());
     FakeHost host;
     host.inputs = {"60"};
     ScriptedRandom random({});
-    mnuL_Click(p, host, random, 0);
+    addWordsFromList(window, host, random, 0);
     ASSERT_EQ(host.inputBoxes.size(), 1u);
     EXPECT_EQ(host.inputBoxes[0].caption, "3 Trees available.");
     EXPECT_EQ(host.inputBoxes[0].defaultText, "3");
-    EXPECT_EQ(p.WordList, "OAK\r\nASH\r\nELM\r\n\r\n");
+    EXPECT_EQ(window.wordText, "OAK\r\nASH\r\nELM\r\n\r\n");
 }
 
 TEST(LibraryChoice, emptyListGivesNoWords) {
-    Puzzle p;
-    loadLibraryText(p, "[END]\r\nFruit\r\nFIG\r\n[END]\r\n");
+    WindowState window;
+    loadLibraryText(window, "[END]\r\nFruit\r\nFIG\r\n[END]\r\n");
     FakeHost host;
     host.inputs = {"5", "5"};
     host.answers = {Answer::No};
     ScriptedRandom random({});
-    mnuL_Click(p, host, random, 0);
+    addWordsFromList(window, host, random, 0);
     EXPECT_EQ(host.inputBoxes[0].caption, "0 [END] available.");
-    EXPECT_EQ(p.WordList, "");
-    p.WordList = "CAT";
-    mnuL_Click(p, host, random, 0);
-    EXPECT_EQ(p.WordList, "CAT\r\n");
+    EXPECT_EQ(window.wordText, "");
+    window.wordText = "CAT";
+    addWordsFromList(window, host, random, 0);
+    EXPECT_EQ(window.wordText, "CAT\r\n");
 }
 
 TEST(LibraryChoice, itemOutsideTheMenuDoesNothing) {
-    Puzzle p = tenAnimals();
+    WindowState window = tenAnimals();
     FakeHost host;
     ScriptedRandom random({});
-    mnuL_Click(p, host, random, 1);
-    mnuL_Click(p, host, random, -1);
+    addWordsFromList(window, host, random, 1);
+    addWordsFromList(window, host, random, -1);
     EXPECT_TRUE(host.inputBoxes.empty());
 }
 
 TEST(AppendWordsTest, addsOnANewLineAfterTrimmingTheEnd) {
-    Puzzle p;
-    AppendWords(p, "DOG\r\n");
-    EXPECT_EQ(p.WordList, "DOG\r\n");
-    p.WordList = "CAT";
-    AppendWords(p, "DOG\r\n");
-    EXPECT_EQ(p.WordList, "CAT\r\nDOG\r\n");
-    p.WordList = "CAT\r\n\r\n\n\r";
-    AppendWords(p, "DOG\r\n");
-    EXPECT_EQ(p.WordList, "CAT\r\nDOG\r\n");
-    p.WordList = "CAT\r\n";
-    AppendWords(p, "");
-    EXPECT_EQ(p.WordList, "CAT\r\n");
-    p.WordList = "\r\n\r\n";
-    AppendWords(p, "");
-    EXPECT_EQ(p.WordList, "");
+    WindowState window;
+    appendWords(window, "DOG\r\n");
+    EXPECT_EQ(window.wordText, "DOG\r\n");
+    window.wordText = "CAT";
+    appendWords(window, "DOG\r\n");
+    EXPECT_EQ(window.wordText, "CAT\r\nDOG\r\n");
+    window.wordText = "CAT\r\n\r\n\n\r";
+    appendWords(window, "DOG\r\n");
+    EXPECT_EQ(window.wordText, "CAT\r\nDOG\r\n");
+    window.wordText = "CAT\r\n";
+    appendWords(window, "");
+    EXPECT_EQ(window.wordText, "CAT\r\n");
+    window.wordText = "\r\n\r\n";
+    appendWords(window, "");
+    EXPECT_EQ(window.wordText, "");
 }
 
 TEST(AppendWordsTest, theBoxFiltersWhatIsAdded) {
-    Puzzle p;
-    p.WordList = "CAT";
-    p.WordListSelStart = 3;
-    AppendWords(p, "ice cream\r\n");
-    EXPECT_EQ(p.WordList, "CAT\r\nICECREAM\r\n");
-    EXPECT_EQ(p.WordListSelStart, 0);
+    WindowState window;
+    window.wordText = "CAT";
+    window.wordSelectionStart = 3;
+    appendWords(window, "ice cream\r\n");
+    EXPECT_EQ(window.wordText, "CAT\r\nICECREAM\r\n");
+    EXPECT_EQ(window.wordSelectionStart, 0);
 }

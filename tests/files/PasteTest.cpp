@@ -4,6 +4,9 @@
 
 #include "fakes/FakeHost.h"
 #include "files/Paste.h"
+#include "model/Puzzle.h"
+#include "model/WindowState.h"
+#include "model/GenerationScratch.h"
 
 using namespace lettermaze;
 using lettermaze::testing::FakeHost;
@@ -11,12 +14,12 @@ using lettermaze::testing::FakeHost;
 namespace {
 
 std::string pasted(const std::string& box, const std::string& clipboard) {
-    Puzzle p;
-    p.WordList = box;
+    WindowState window;
+    window.wordText = box;
     FakeHost host;
     host.setClipboardText(clipboard);
-    mnuPaste_Click(p, host);
-    return p.WordList;
+    pasteNewWords(window, host);
+    return window.wordText;
 }
 
 }  // namespace

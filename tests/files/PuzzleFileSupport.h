@@ -100,21 +100,21 @@ inline std::vector<std::string> splitCrlf(const std::string& text) {
 // fourth record for a word that was not placed.
 inline Puzzle samplePuzzle() {
     Puzzle p;
-    p.FG.setRows(3);
-    p.FG.setCols(4);
+    p.grid.setRowCount(3);
+    p.grid.setColumnCount(4);
     const char* rows[] = {"CATX", "DOGY", "OWL\xC9"};
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 4; ++c) p.FG.setTextMatrix(r, c, std::string(1, rows[r][c]));
-    for (int c = 0; c < 3; ++c) p.FG.setBackColor(1, c, 8454143);
-    p.FG.setBackColor(2, 3, -5);
-    p.ListW.AddItem("OWL");
-    p.ListW.AddItem("CAT");
-    p.ListF.AddItem("DOG");
-    p.Placements = {PlacementRecord::placed("CAT", 1, 1, 3, 1),
+        for (int c = 0; c < 4; ++c) p.grid.setLetterAt(r, c, std::string(1, rows[r][c]));
+    for (int c = 0; c < 3; ++c) p.grid.setColourAt(1, c, 8454143);
+    p.grid.setColourAt(2, 3, -5);
+    p.hiddenWords.add("OWL");
+    p.hiddenWords.add("CAT");
+    p.foundWords.add("DOG");
+    p.placements = {PlacementRecord::placed("CAT", 1, 1, 3, 1),
                     PlacementRecord::placed("DOG", 1, 2, 3, 2),
                     PlacementRecord::placed("OWL", 1, 3, 3, 3), PlacementRecord{}};
-    p.FG.Visible = true;
-    p.GridActive = true;
+    p.shown = true;
+    p.inPlay = true;
     return p;
 }
 

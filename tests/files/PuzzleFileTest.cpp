@@ -8,6 +8,9 @@
 #include "fakes/FakeHost.h"
 #include "files/PuzzleFile.h"
 #include "files/PuzzleFileSupport.h"
+#include "model/Puzzle.h"
+#include "model/WindowState.h"
+#include "model/GenerationScratch.h"
 
 using namespace lettermaze;
 using lettermaze::testing::crlf;
@@ -20,12 +23,12 @@ using lettermaze::testing::writeFile;
 namespace {
 
 void expectSameCells(const Grid& a, const Grid& b) {
-    ASSERT_EQ(a.Rows(), b.Rows());
-    ASSERT_EQ(a.Cols(), b.Cols());
-    for (int r = 0; r < a.Rows(); ++r)
-        for (int c = 0; c < a.Cols(); ++c) {
-            EXPECT_EQ(a.TextMatrix(r, c), b.TextMatrix(r, c)) << r << "," << c;
-            EXPECT_EQ(a.backColor(r, c), b.backColor(r, c)) << r << "," << c;
+    ASSERT_EQ(a.rowCount(), b.rowCount());
+    ASSERT_EQ(a.columnCount(), b.columnCount());
+    for (int r = 0; r < a.rowCount(); ++r)
+        for (int c = 0; c < a.columnCount(); ++c) {
+            EXPECT_EQ(a.letterAt(r, c), b.letterAt(r, c)) << r << "," << c;
+            EXPECT_EQ(a.colourAt(r, c), b.colourAt(r, c)) << r << "," << c;
         }
 }
 
@@ -44,144 +47,154 @@ class InFolder {
 }  // namespace
 
 TEST(PuzzleFileRoundTrip, saveThenOpenRestoresLettersColoursListsAndRecords) {
+    WindowState window;
     TempDir dir;
     Puzzle saved = samplePuzzle();
-    saved.Placements.pop_back();  // one record per listed word
+    saved.placements.pop_back();  // one record per listed word
     FakeHost host;
     host.fileNames = {dir.file("round.lm"), dir.file("round.lm")};
-    mnuSW_Click(saved, host);
+    savePuzzle(saved, window, host);
 
     Puzzle opened;
-    opened.CDFileName = "elsewhere.lm";
-    mnuOpen_Click(opened, host);
+    window.dialogFileName = "elsewhere.lm";
+    openPuzzle(opened, window, host);
     ASSERT_EQ(host.dialogs.size(), 2u);
     EXPECT_FALSE(host.dialogs[1].save);
     EXPECT_EQ(host.dialogs[1].filter, "Lettermaze|*.lm");
     EXPECT_EQ(host.dialogs[1].fileName, "elsewhere.lm");
-    EXPECT_EQ(opened.CDFileName, dir.file("round.lm"));
+    EXPECT_EQ(window.dialogFileName, dir.file("round.lm"));
 
-    expectSameCells(opened.FG, saved.FG);
-    EXPECT_EQ(opened.ListW.items(), saved.ListW.items());
-    EXPECT_EQ(opened.ListF.items(), saved.ListF.items());
-    EXPECT_EQ(opened.Placements, saved.Placements);
-    EXPECT_TRUE(opened.FG.Visible);
-    EXPECT_TRUE(opened.GridActive);
+    expectSameCells(opened.grid, saved.grid);
+    EXPECT_EQ(opened.hiddenWords.items(), saved.hiddenWords.items());
+    EXPECT_EQ(opened.foundWords.items(), saved.foundWords.items());
+    EXPECT_EQ(opened.placements, saved.placements);
+    EXPECT_TRUE(opened.shown);
+    EXPECT_TRUE(opened.inPlay);
     EXPECT_FALSE(host.busy);
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST(PuzzleFileRoundTrip, unplacedWordAmongTheRecordsReadComesBackAsEmptyWordAndZeros) {
+    WindowState window;
     TempDir dir;
     Puzzle saved = samplePuzzle();
     // The unplaced word's record comes before the last listed word's.
-    saved.Placements = {saved.Placements[0], PlacementRecord{}, saved.Placements[1],
-                        saved.Placements[2]};
+    saved.placements = {saved.placements[0], PlacementRecord{}, saved.placements[1],
+                        saved.placements[2]};
     ASSERT_TRUE(savePuzzleFile(saved, dir.file("p.lm")));
     Puzzle opened;
     FakeHost host;
-    OpenLM(opened, host, dir.file("p.lm"));
-    ASSERT_TRUE(opened.FG.Visible);
-    EXPECT_EQ(opened.Placements, (PlacementList{saved.Placements[0],
+    openPuzzleFile(opened, window, host, dir.file("p.lm"));
+    ASSERT_TRUE(opened.shown);
+    EXPECT_EQ(opened.placements, (PlacementList{saved.placements[0],
                                                 PlacementRecord{std::string(), 0.0, 0.0, 0.0, 0.0},
-                                                saved.Placements[2]}));
+                                                saved.placements[2]}));
 }
 
 TEST(PuzzleFileRoundTrip, savingWhatWasOpenedWritesTheSameBytes) {
+    WindowState window;
     TempDir dir;
     Puzzle saved = samplePuzzle();
-    saved.Placements.pop_back();
+    saved.placements.pop_back();
     ASSERT_TRUE(savePuzzleFile(saved, dir.file("a.lm")));
     Puzzle opened;
     FakeHost host;
-    OpenLM(opened, host, dir.file("a.lm"));
+    openPuzzleFile(opened, window, host, dir.file("a.lm"));
     ASSERT_TRUE(savePuzzleFile(opened, dir.file("b.lm")));
     EXPECT_EQ(readFile(dir.file("a.lm")), readFile(dir.file("b.lm")));
 }
 
 TEST(PuzzleFileOpen, cancelledDialogChangesNothingButTheDefaultPointer) {
+    WindowState window;
     Puzzle p = samplePuzzle();
-    p.CDFileName = "last.lm";
+    window.dialogFileName = "last.lm";
     FakeHost host;
-    mnuOpen_Click(p, host);
-    EXPECT_EQ(p.CDFileName, "");
-    EXPECT_TRUE(p.FG.Visible);
-    EXPECT_EQ(p.FG.Rows(), 3);
+    openPuzzle(p, window, host);
+    EXPECT_EQ(window.dialogFileName, "");
+    EXPECT_TRUE(p.shown);
+    EXPECT_EQ(p.grid.rowCount(), 3);
     EXPECT_EQ(host.busyOn, 0);
     EXPECT_EQ(host.busyOff, 1);
 }
 
 TEST(PuzzleFileOpen, namesOfOneToThreeCharactersDoNothing) {
+    WindowState window;
     TempDir dir;
     Puzzle source = samplePuzzle();
-    source.FG.setRows(5);
+    source.grid.setRowCount(5);
     for (const char* name : {"p.l", "ab", "x", "p.lm"})
         ASSERT_TRUE(savePuzzleFile(source, dir.file(name)));
     InFolder here(dir.path());
     for (const std::string name : {"p.l", "  p.l  ", "ab", " x ", "", "    "}) {
         Puzzle p = samplePuzzle();
         FakeHost host;
-        OpenLM(p, host, name);
-        EXPECT_EQ(p.FG.Rows(), 3) << name;
-        EXPECT_TRUE(p.FG.Visible);
+        openPuzzleFile(p, window, host, name);
+        EXPECT_EQ(p.grid.rowCount(), 3) << name;
+        EXPECT_TRUE(p.shown);
         EXPECT_EQ(host.busyOn, 0);
         EXPECT_TRUE(host.messages.empty());
     }
     // Four characters are enough.
     Puzzle p = samplePuzzle();
     FakeHost host;
-    OpenLM(p, host, " p.lm ");
-    EXPECT_EQ(p.FG.Rows(), 5);
+    openPuzzleFile(p, window, host, " p.lm ");
+    EXPECT_EQ(p.grid.rowCount(), 5);
 }
 
 TEST(PuzzleFileOpen, nameIsTrimmedOfSpaces) {
     TempDir dir;
     ASSERT_TRUE(savePuzzleFile(samplePuzzle(), dir.file("p.lm")));
     Puzzle p;
+    WindowState window;
+    GenerationScratch scratch;
     FakeHost host;
-    OpenLM(p, host, "   " + dir.file("p.lm") + "  ");
-    EXPECT_TRUE(p.FG.Visible);
-    EXPECT_EQ(p.FG.Cols(), 4);
+    openPuzzleFile(p, window, host, "   " + dir.file("p.lm") + "  ");
+    EXPECT_TRUE(p.shown);
+    EXPECT_EQ(p.grid.columnCount(), 4);
 }
 
 TEST(PuzzleFileOpen, missingFileFailsQuietlyKeepingGridActiveAndTheGridHidden) {
+    WindowState window;
     TempDir dir;
     for (bool active : {true, false}) {
         Puzzle p = samplePuzzle();
-        p.GridActive = active;
+        p.inPlay = active;
         FakeHost host;
-        OpenLM(p, host, dir.file("missing.lm"));
-        EXPECT_FALSE(p.FG.Visible);
-        EXPECT_EQ(p.GridActive, active);
+        openPuzzleFile(p, window, host, dir.file("missing.lm"));
+        EXPECT_FALSE(p.shown);
+        EXPECT_EQ(p.inPlay, active);
         EXPECT_EQ(host.busyOn, 1);
         EXPECT_EQ(host.busyOff, 1);
         EXPECT_TRUE(host.messages.empty());
-        EXPECT_EQ(p.FG.Rows(), 3);
-        EXPECT_EQ(p.ListW.ListCount(), 2);
+        EXPECT_EQ(p.grid.rowCount(), 3);
+        EXPECT_EQ(p.hiddenWords.count(), 2);
     }
 }
 
 TEST(PuzzleFileOpen, folderFailsQuietly) {
+    WindowState window;
     TempDir dir;
     Puzzle p = samplePuzzle();
     FakeHost host;
-    OpenLM(p, host, dir.path().string());
-    EXPECT_FALSE(p.FG.Visible);
+    openPuzzleFile(p, window, host, dir.path().string());
+    EXPECT_FALSE(p.shown);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_FALSE(host.busy);
 }
 
 TEST(PuzzleFileOpen, oldFormatFileGetsItsMessageThenFailsLikeAnyOther) {
+    WindowState window;
     TempDir dir;
     writeFile(dir.file("old.lm"), crlf({" 1 ", " 1 ", "A", "White", "E", "E", "E"}));
     Puzzle p = samplePuzzle();
-    p.GridActive = false;
+    p.inPlay = false;
     FakeHost host;
-    OpenLM(p, host, dir.file("old.lm"));
+    openPuzzleFile(p, window, host, dir.file("old.lm"));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text,
               "Sorry! Lettermazes saved by Lettermaze v1.0 are no longer supported.");
-    EXPECT_FALSE(p.FG.Visible);
-    EXPECT_FALSE(p.GridActive);
+    EXPECT_FALSE(p.shown);
+    EXPECT_FALSE(p.inPlay);
     EXPECT_FALSE(host.busy);
 }
 
@@ -189,28 +202,33 @@ TEST(PuzzleFileOpen, aNameIsTheFileSystemsBytesNotWindows1252) {
     TempDir dir;
     writeFile(dir.path() / "caf\xC3\xA9.lm", crlf({" 1 ", " 1 ", "A", "1", "E", "E", "E"}));
     Puzzle p;
+    WindowState window;
+    GenerationScratch scratch;
     FakeHost host;
-    OpenLM(p, host, dir.file("caf\xC3\xA9.lm"));
-    EXPECT_TRUE(p.FG.Visible);
+    openPuzzleFile(p, window, host, dir.file("caf\xC3\xA9.lm"));
+    EXPECT_TRUE(p.shown);
 }
 
 TEST(PuzzleFileOpen, fileNameWithoutExtensionOpens) {
     TempDir dir;
     ASSERT_TRUE(savePuzzleFile(samplePuzzle(), dir.file("noext")));
     Puzzle p;
+    WindowState window;
+    GenerationScratch scratch;
     FakeHost host;
     host.fileNames = {dir.file("noext")};
-    mnuOpen_Click(p, host);
-    EXPECT_TRUE(p.FG.Visible);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"DOG"});
+    openPuzzle(p, window, host);
+    EXPECT_TRUE(p.shown);
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"DOG"});
 }
 
 TEST(PuzzleFileOpen, loadFromFileMarksTheGridChanged) {
+    WindowState window;
     TempDir dir;
     Puzzle p = samplePuzzle();
     ASSERT_TRUE(savePuzzleFile(p, dir.file("p.lm")));
-    const auto before = p.FG.revision();
+    const auto before = p.grid.revision();
     FakeHost host;
-    OpenLM(p, host, dir.file("p.lm"));
-    EXPECT_GT(p.FG.revision(), before);
+    openPuzzleFile(p, window, host, dir.file("p.lm"));
+    EXPECT_GT(p.grid.revision(), before);
 }

@@ -12,6 +12,9 @@
 #include "files/FileReplace.h"
 #include "files/PuzzleFile.h"
 #include "files/PuzzleFileSupport.h"
+#include "model/Puzzle.h"
+#include "model/WindowState.h"
+#include "model/GenerationScratch.h"
 
 using namespace lettermaze;
 using lettermaze::testing::crlf;
@@ -39,10 +42,12 @@ TEST(PuzzleFileSave, writesEverySectionInOrder) {
 
 TEST(PuzzleFileSave, twentyByTwentyLayout) {
     Puzzle p;
-    p.FG.setRows(20);
-    p.FG.setCols(20);
+    WindowState window;
+    GenerationScratch scratch;
+    p.grid.setRowCount(20);
+    p.grid.setColumnCount(20);
     for (int r = 0; r < 20; ++r)
-        for (int c = 0; c < 20; ++c) p.FG.setTextMatrix(r, c, std::string(1, char('A' + c)));
+        for (int c = 0; c < 20; ++c) p.grid.setLetterAt(r, c, std::string(1, char('A' + c)));
     const std::string text = puzzleFileText(p);
     // Every line ends in CR LF and there is no other line break.
     const std::vector<std::string> lines = splitCrlf(text);
@@ -61,12 +66,14 @@ TEST(PuzzleFileSave, twentyByTwentyLayout) {
 
 TEST(PuzzleFileSave, numbersHaveASignPlaceAndATrailingSpace) {
     Puzzle p;
-    p.FG.setRows(1);
-    p.FG.setCols(3);
-    p.FG.setBackColor(0, 0, -5);
-    p.FG.setBackColor(0, 1, 0);
-    p.FG.setBackColor(0, 2, -2147483647 - 1);
-    p.Placements = {PlacementRecord{std::string("AB"), 2.5, -0.25, 0.0, -7.0},
+    WindowState window;
+    GenerationScratch scratch;
+    p.grid.setRowCount(1);
+    p.grid.setColumnCount(3);
+    p.grid.setColourAt(0, 0, -5);
+    p.grid.setColourAt(0, 1, 0);
+    p.grid.setColourAt(0, 2, -2147483647 - 1);
+    p.placements = {PlacementRecord{std::string("AB"), 2.5, -0.25, 0.0, -7.0},
                     PlacementRecord{std::string("CD"), 1e20, 123456789012.0, -0.0, 0.5}};
     const auto lines = splitCrlf(puzzleFileText(p));
     EXPECT_EQ(lines[3], "-5 ");
@@ -79,7 +86,9 @@ TEST(PuzzleFileSave, numbersHaveASignPlaceAndATrailingSpace) {
 
 TEST(PuzzleFileSave, partlyFilledRecordWritesEmptyLinesForMissingFields) {
     Puzzle p;
-    p.Placements = {
+    WindowState window;
+    GenerationScratch scratch;
+    p.placements = {
         PlacementRecord{std::string("AB"), 3.0, std::nullopt, std::nullopt, std::nullopt}};
     const auto lines = splitCrlf(puzzleFileText(p));
     EXPECT_EQ(std::vector<std::string>(lines.end() - 6, lines.end()),
@@ -87,47 +96,51 @@ TEST(PuzzleFileSave, partlyFilledRecordWritesEmptyLinesForMissingFields) {
 }
 
 TEST(PuzzleFileSave, cancelledDialogWritesNothing) {
+    WindowState window;
     TempDir dir;
     Puzzle p = samplePuzzle();
-    p.CDFileName = dir.file("old.lm");
+    window.dialogFileName = dir.file("old.lm");
     FakeHost host;  // no file name scripted: the dialog is cancelled
-    mnuSW_Click(p, host);
+    savePuzzle(p, window, host);
     ASSERT_EQ(host.dialogs.size(), 1u);
     EXPECT_TRUE(host.dialogs[0].save);
     EXPECT_EQ(host.dialogs[0].filter, "Lettermaze|*.lm");
     EXPECT_EQ(host.dialogs[0].fileName, dir.file("old.lm"));
     EXPECT_TRUE(dir.names().empty());
     EXPECT_EQ(host.busyOn, 0);
-    EXPECT_TRUE(p.FG.Visible);
+    EXPECT_TRUE(p.shown);
 }
 
 TEST(PuzzleFileSave, savesUnderTheChosenNameAndRemembersIt) {
+    WindowState window;
     TempDir dir;
     Puzzle p = samplePuzzle();
     FakeHost host;
     host.fileNames = {dir.file("first.lm"), dir.file("second.lm")};
-    mnuSW_Click(p, host);
-    EXPECT_EQ(p.CDFileName, dir.file("first.lm"));
+    savePuzzle(p, window, host);
+    EXPECT_EQ(window.dialogFileName, dir.file("first.lm"));
     EXPECT_EQ(readFile(dir.file("first.lm")), puzzleFileText(p));
     EXPECT_EQ(host.busyOn, 1);
     EXPECT_EQ(host.busyOff, 1);
-    EXPECT_TRUE(p.FG.Visible);
+    EXPECT_TRUE(p.shown);
     EXPECT_TRUE(host.messages.empty());
-    mnuSW_Click(p, host);
+    savePuzzle(p, window, host);
     EXPECT_EQ(host.dialogs[1].fileName, dir.file("first.lm"));
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"first.lm", "second.lm"}));
 }
 
 TEST(PuzzleFileSave, nameWithoutExtensionIsUsedAsTyped) {
+    WindowState window;
     TempDir dir;
     Puzzle p = samplePuzzle();
     FakeHost host;
     host.fileNames = {dir.file("puzzle")};
-    mnuSW_Click(p, host);
+    savePuzzle(p, window, host);
     EXPECT_EQ(dir.names(), std::vector<std::string>{"puzzle"});
 }
 
 TEST(PuzzleFileSave, nonLatinFolderAndFileNamesPassUnchangedThroughSaveAndOpen) {
+    WindowState window;
     for (const std::string name : {"\xD0\x97\xD0\xB0\xD0\xB3\xD1\x80\xD1\x83\xD0\xB7\xD0\xBA\xD0\xB8/"
                                    "\xD0\xBA\xD0\xBE\xD1\x82.lm",             // Загрузки/кот.lm
                                    "\xE4\xB8\x8B\xE8\xBD\xBD/\xE7\x8C\xAB.lm",  // 下载/猫.lm
@@ -137,16 +150,17 @@ TEST(PuzzleFileSave, nonLatinFolderAndFileNamesPassUnchangedThroughSaveAndOpen) 
         Puzzle p = samplePuzzle();
         FakeHost host;
         host.fileNames = {dir.file(name), dir.file(name)};
-        mnuSW_Click(p, host);
+        savePuzzle(p, window, host);
         EXPECT_EQ(readFile(dir.path() / name), puzzleFileText(p)) << name;
         Puzzle opened;
-        mnuOpen_Click(opened, host);
-        EXPECT_TRUE(opened.FG.Visible) << name;
-        EXPECT_EQ(opened.FG.TextMatrix(2, 3), "\xC9") << name;
+        openPuzzle(opened, window, host);
+        EXPECT_TRUE(opened.shown) << name;
+        EXPECT_EQ(opened.grid.letterAt(2, 3), "\xC9") << name;
     }
 }
 
 TEST(PuzzleFileSave, replacesAnEarlierFileWholeAndLeavesNoTemporaryFile) {
+    WindowState window;
     TempDir dir;
     const std::string target = dir.file("p.lm");
     writeFile(target, std::string(100000, 'x'));
@@ -154,7 +168,7 @@ TEST(PuzzleFileSave, replacesAnEarlierFileWholeAndLeavesNoTemporaryFile) {
     Puzzle p = samplePuzzle();
     FakeHost host;
     host.fileNames = {target};
-    mnuSW_Click(p, host);
+    savePuzzle(p, window, host);
     EXPECT_EQ(readFile(target), puzzleFileText(p));
     EXPECT_EQ(dir.names(), std::vector<std::string>{"p.lm"});
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
@@ -173,29 +187,31 @@ TEST(PuzzleFileSave, symbolicLinkKeepsPointingAtTheSavedFile) {
 }
 
 TEST(PuzzleFileSave, missingFolderFailsQuietly) {
+    WindowState window;
     TempDir dir;
     Puzzle p = samplePuzzle();
     FakeHost host;
     host.fileNames = {dir.file("nowhere/p.lm")};
-    mnuSW_Click(p, host);
+    savePuzzle(p, window, host);
     EXPECT_TRUE(dir.names().empty());
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_TRUE(p.FG.Visible);
+    EXPECT_TRUE(p.shown);
     EXPECT_FALSE(host.busy);
 }
 
 TEST(PuzzleFileSave, folderAsTargetIsLeftAlone) {
+    WindowState window;
     TempDir dir;
     fs::create_directory(dir.path() / "sub.lm");
     writeFile(dir.path() / "sub.lm" / "inside", "keep");
     Puzzle p = samplePuzzle();
     FakeHost host;
     host.fileNames = {dir.file("sub.lm")};
-    mnuSW_Click(p, host);
+    savePuzzle(p, window, host);
     EXPECT_TRUE(fs::is_directory(dir.path() / "sub.lm"));
     EXPECT_EQ(readFile(dir.path() / "sub.lm" / "inside"), "keep");
     EXPECT_EQ(dir.names(), std::vector<std::string>{"sub.lm"});
-    EXPECT_TRUE(p.FG.Visible);
+    EXPECT_TRUE(p.shown);
 }
 
 TEST(PuzzleFileSave, failedWriteLeavesTheEarlierFileExactlyAsItWas) {
@@ -203,8 +219,10 @@ TEST(PuzzleFileSave, failedWriteLeavesTheEarlierFileExactlyAsItWas) {
     const std::string target = dir.file("p.lm");
     writeFile(target, "earlier puzzle");
     Puzzle p;
-    p.FG.setRows(40);
-    p.FG.setCols(40);
+    WindowState window;
+    GenerationScratch scratch;
+    p.grid.setRowCount(40);
+    p.grid.setColumnCount(40);
     // A file-size limit makes the write fail part-way, as a full disk would, even for root.
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);

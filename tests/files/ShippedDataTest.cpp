@@ -7,6 +7,9 @@
 #include <string>
 
 #include "files/Library.h"
+#include "model/Puzzle.h"
+#include "model/WindowState.h"
+#include "model/GenerationScratch.h"
 
 using namespace lettermaze;
 
@@ -49,26 +52,28 @@ TEST(ShippedLibrary, everyLineEndsWithCrLf) {
 
 TEST(ShippedLibrary, holdsCompleteThemedListsOfCapitalWords) {
     Puzzle p;
-    loadLibraryText(p, dataFile(kLibraryFileName));
-    ASSERT_GE(p.LibraryLists.size(), 20u);
+    WindowState window;
+    GenerationScratch scratch;
+    loadLibraryText(window, dataFile(kLibraryFileName));
+    ASSERT_GE(window.libraryLists.size(), 20u);
     std::set<std::string> names;
-    for (std::size_t i = 0; i < p.LibraryLists.size(); ++i) {
-        const LibraryMenuItem& item = p.mnuL[i];
-        ASSERT_TRUE(item.Tag.has_value()) << item.Caption;
-        EXPECT_FALSE(item.Caption.empty());
-        EXPECT_TRUE(names.insert(item.Caption).second) << item.Caption;
-        const int count = std::stoi(*item.Tag);
-        EXPECT_GE(count, 25) << item.Caption;
-        EXPECT_LE(count, 150) << item.Caption;
+    for (std::size_t i = 0; i < window.libraryLists.size(); ++i) {
+        const LibraryMenuItem& item = window.libraryMenu[i];
+        ASSERT_TRUE(item.wordCount.has_value()) << item.caption;
+        EXPECT_FALSE(item.caption.empty());
+        EXPECT_TRUE(names.insert(item.caption).second) << item.caption;
+        const int count = std::stoi(*item.wordCount);
+        EXPECT_GE(count, 25) << item.caption;
+        EXPECT_LE(count, 150) << item.caption;
         std::set<std::string> words;
         std::size_t start = 0;
-        const std::string& list = p.LibraryLists[i];
+        const std::string& list = window.libraryLists[i];
         for (std::size_t cr; (cr = list.find('\r', start)) != std::string::npos; start = cr + 1) {
             const std::string word = list.substr(start, cr - start);
-            EXPECT_GE(word.size(), 2u) << item.Caption;
+            EXPECT_GE(word.size(), 2u) << item.caption;
             EXPECT_EQ(word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos)
-                << item.Caption << ": " << word;
-            EXPECT_TRUE(words.insert(word).second) << item.Caption << ": " << word;
+                << item.caption << ": " << word;
+            EXPECT_TRUE(words.insert(word).second) << item.caption << ": " << word;
         }
         EXPECT_EQ(static_cast<int>(words.size()), count);
     }

@@ -11,6 +11,9 @@
 #include "model/Decoys.h"
 #include "model/LevelRules.h"
 #include "model/Text1252.h"
+#include "model/Puzzle.h"
+#include "model/WindowState.h"
+#include "model/GenerationScratch.h"
 
 using namespace lettermaze;
 using namespace lettermaze::testing;
@@ -33,11 +36,13 @@ struct Tally {
 Tally tallyLevel(int level, int puzzles) {
     Tally t;
     for (int n = 0; n < puzzles; ++n) {
-        Puzzle p = puzzleWith(kShortWords, 30, 30, level);
+        Puzzle p;
+        WindowState window = windowWith(kShortWords, 30, 30, level);
+        GenerationScratch scratch;
         FakeHost host;
         SeededRandom rnd(static_cast<std::uint32_t>(1000 * level + n));
-        EXPECT_EQ(CommandGo_Click(p, host, rnd), GenerateOutcome::Created);
-        for (const PlacementRecord& r : p.Placements) {
+        EXPECT_EQ(createPuzzle(p, window, scratch, host, rnd), GenerateOutcome::Created);
+        for (const PlacementRecord& r : p.placements) {
             if (r.empty()) continue;
             ++t.placed;
             ++t.directions[static_cast<std::size_t>(recordDirection(r))];
@@ -48,8 +53,8 @@ Tally tallyLevel(int level, int puzzles) {
 }
 
 bool spelledInGrid(const Puzzle& p, const std::string& text) {
-    const int cols = p.FG.Cols(), rows = p.FG.Rows(), L = static_cast<int>(text.size());
-    const std::string back = Reverse(text);
+    const int cols = p.grid.columnCount(), rows = p.grid.rowCount(), L = static_cast<int>(text.size());
+    const std::string back = reverseText(text);
     for (Direction d :
          {Direction::Down, Direction::Right, Direction::DownRight, Direction::DownLeft})
         for (int x = 0; x < cols; ++x)
@@ -58,7 +63,7 @@ bool spelledInGrid(const Puzzle& p, const std::string& text) {
                 if (xe < 0 || xe >= cols || ye >= rows) continue;
                 std::string run;
                 for (int i = 0; i < L; ++i)
-                    run += p.FG.TextMatrix(y + stepY(d) * i, x + stepX(d) * i);
+                    run += p.grid.letterAt(y + stepY(d) * i, x + stepX(d) * i);
                 if (run == text || run == back) return true;
             }
     return false;
@@ -122,11 +127,13 @@ TEST(GeneratorLevels, directionThresholdsAreComparedInSinglePrecision) {
 
 TEST(GeneratorDecoys, belowLevelFourThereAreNone) {
     for (int level = 0; level <= 3; ++level) {
-        Puzzle p = puzzleWith(kShortWords, 20, 20, level);
+        Puzzle p;
+        WindowState window = windowWith(kShortWords, 20, 20, level);
+        GenerationScratch scratch;
         FakeHost host;
         SeededRandom rnd(static_cast<std::uint32_t>(level + 1));
-        ASSERT_EQ(CommandGo_Click(p, host, rnd), GenerateOutcome::Created);
-        EXPECT_TRUE(p.scratch.Decoys.empty());
+        ASSERT_EQ(createPuzzle(p, window, scratch, host, rnd), GenerateOutcome::Created);
+        EXPECT_TRUE(scratch.decoys.empty());
     }
 }
 
@@ -134,11 +141,13 @@ TEST(GeneratorDecoys, eachIsAPrefixOfAWordFollowedByADifferentLetter) {
     const std::vector<std::string> words = {"OX", "PARROT", "CAMEL", "OWL", "HEDGEHOG"};
     for (int level = 4; level <= 9; ++level) {
         SCOPED_TRACE(::testing::Message() << "level " << level);
-        Puzzle p = puzzleWith(words, 30, 30, level);
+        Puzzle p;
+        WindowState window = windowWith(words, 30, 30, level);
+        GenerationScratch scratch;
         FakeHost host;
         SeededRandom rnd(static_cast<std::uint32_t>(70 + level));
-        ASSERT_EQ(CommandGo_Click(p, host, rnd), GenerateOutcome::Created);
-        const auto& decoys = p.scratch.Decoys;
+        ASSERT_EQ(createPuzzle(p, window, scratch, host, rnd), GenerateOutcome::Created);
+        const auto& decoys = scratch.decoys;
         // OX is too short to yield any.
         EXPECT_EQ(decoys.size(), static_cast<std::size_t>(4 * ((level - 4) * 2 + 1)));
         std::map<std::string, int> perWord;
@@ -159,9 +168,9 @@ TEST(GeneratorDecoys, eachIsAPrefixOfAWordFollowedByADifferentLetter) {
         // In a roomy grid nearly every decoy finds room and stays readable.
         EXPECT_GE(inGrid * 10, static_cast<int>(decoys.size()) * 9);
         for (std::size_t k = 0; k < words.size(); ++k) {
-            ASSERT_FALSE(p.Placements[k].empty());
-            const std::string run = runLetters(p, p.Placements[k]);
-            EXPECT_TRUE(run == words[k] || run == Reverse(words[k]));
+            ASSERT_FALSE(p.placements[k].empty());
+            const std::string run = runLetters(p, p.placements[k]);
+            EXPECT_TRUE(run == words[k] || run == reverseText(words[k]));
         }
     }
 }
@@ -169,14 +178,16 @@ TEST(GeneratorDecoys, eachIsAPrefixOfAWordFollowedByADifferentLetter) {
 TEST(GeneratorDecoys, goIntoTheWinningAttemptsGridWhenLaterAttemptsFollowedIt) {
     // HIPPOPOTAMUSES never fits, so all twenty attempts run and the first one wins.
     const std::vector<std::string> words = {"CAMEL", "HIPPOPOTAMUSES", "PARROT", "OWL"};
-    Puzzle p = puzzleWith(words, 12, 12, 6);
+    Puzzle p;
+    WindowState window = windowWith(words, 12, 12, 6);
+    GenerationScratch scratch;
     FakeHost host;
     SeededRandom rnd(90);
-    ASSERT_EQ(CommandGo_Click(p, host, rnd), GenerateOutcome::Created);
-    ASSERT_EQ(p.scratch.AttemptsMade, 20);
-    ASSERT_LT(p.scratch.BestAttempt, 20);
+    ASSERT_EQ(createPuzzle(p, window, scratch, host, rnd), GenerateOutcome::Created);
+    ASSERT_EQ(scratch.attemptsMade, 20);
+    ASSERT_LT(scratch.bestAttempt, 20);
     int shortDecoys = 0, inGrid = 0;
-    for (const std::string& d : p.scratch.Decoys) {
+    for (const std::string& d : scratch.decoys) {
         if (d.size() > 6) continue;  // the long word's decoys may find no room
         ++shortDecoys;
         if (spelledInGrid(p, d)) ++inGrid;
@@ -184,8 +195,8 @@ TEST(GeneratorDecoys, goIntoTheWinningAttemptsGridWhenLaterAttemptsFollowedIt) {
     EXPECT_GE(shortDecoys, 10);
     EXPECT_GE(inGrid * 10, shortDecoys * 9);
     for (std::size_t k : {0u, 2u, 3u}) {
-        const std::string run = runLetters(p, p.Placements[k]);
-        EXPECT_TRUE(run == words[k] || run == Reverse(words[k]));
+        const std::string run = runLetters(p, p.placements[k]);
+        EXPECT_TRUE(run == words[k] || run == reverseText(words[k]));
     }
 }
 
@@ -206,10 +217,12 @@ TEST(GeneratorFiller, comesFromTheLetterPoolOnLevelThreeAndFiveToNine) {
     const std::vector<std::string> words = {"QXQ", "XQQX", "QQX"};
     for (int level = 0; level <= 9; ++level) {
         SCOPED_TRACE(::testing::Message() << "level " << level);
-        Puzzle p = puzzleWith(words, 20, 20, level);
+        Puzzle p;
+        WindowState window = windowWith(words, 20, 20, level);
+        GenerationScratch scratch;
         FakeHost host;
         SeededRandom rnd(static_cast<std::uint32_t>(level + 40));
-        ASSERT_EQ(CommandGo_Click(p, host, rnd), GenerateOutcome::Created);
+        ASSERT_EQ(createPuzzle(p, window, scratch, host, rnd), GenerateOutcome::Created);
         const std::string letters = gridLetters(p);
         ASSERT_EQ(letters.size(), 400u);
         const std::set<char> distinct(letters.begin(), letters.end());

@@ -10,6 +10,7 @@
 #include "model/PlacementSearch.h"
 #include "model/Puzzle.h"
 #include "model/Random.h"
+#include "model/WindowState.h"
 
 namespace lettermaze::testing {
 
@@ -20,13 +21,13 @@ inline std::string wordBox(const std::vector<std::string>& words) {
     return text;
 }
 
-inline Puzzle puzzleWith(const std::vector<std::string>& words, int cols, int rows, int level) {
-    Puzzle p;
-    p.WordList = wordBox(words);
-    p.Textm = std::to_string(cols);
-    p.Textn = std::to_string(rows);
-    p.Difficulty = level;
-    return p;
+inline WindowState windowWith(const std::vector<std::string>& words, int cols, int rows, int level) {
+    WindowState window;
+    window.wordText = wordBox(words);
+    window.columnsText = std::to_string(cols);
+    window.rowsText = std::to_string(rows);
+    window.level = level;
+    return window;
 }
 
 // Counts the draws of a seeded source, so two runs can be shown to consume the same numbers.
@@ -50,7 +51,7 @@ inline std::string runLetters(const Puzzle& p, const PlacementRecord& r) {
     const int dx = (x2 > x1) - (x2 < x1), dy = (y2 > y1) - (y2 < y1);
     std::string s;
     for (int x = x1, y = y1;; x += dx, y += dy) {
-        s += p.FG.TextMatrix(y - 1, x - 1);
+        s += p.grid.letterAt(y - 1, x - 1);
         if (x == x2 && y == y2) break;
     }
     return s;
@@ -66,8 +67,8 @@ inline Direction recordDirection(const PlacementRecord& r) {
 // Every text of length 1 in the grid, column by column.
 inline std::string gridLetters(const Puzzle& p) {
     std::string s;
-    for (int c = 0; c < p.FG.Cols(); ++c)
-        for (int r = 0; r < p.FG.Rows(); ++r) s += p.FG.TextMatrix(r, c);
+    for (int c = 0; c < p.grid.columnCount(); ++c)
+        for (int r = 0; r < p.grid.rowCount(); ++r) s += p.grid.letterAt(r, c);
     return s;
 }
 

@@ -10,6 +10,9 @@
 #include "fakes/ScriptedRandom.h"
 #include "model/BitsetSearch.h"
 #include "model/LiteralSearch.h"
+#include "model/Puzzle.h"
+#include "model/WindowState.h"
+#include "model/GenerationScratch.h"
 
 using namespace lettermaze;
 using namespace lettermaze::testing;
@@ -168,20 +171,22 @@ struct Outcome {
 
 Outcome generate(const std::vector<std::string>& words, int cols, int rows, int level,
                  std::uint32_t seed, SearchKind kind) {
-    Puzzle p = puzzleWith(words, cols, rows, level);
+    Puzzle p;
+    WindowState window = windowWith(words, cols, rows, level);
+    GenerationScratch scratch;
     FakeHost host;
     CountingRandom rnd(seed);
     GenerateOptions options;
     options.search = kind;
     options.attemptTimeLimit = std::chrono::hours(1);
-    const GenerateOutcome o = CommandGo_Click(p, host, rnd, options);
+    const GenerateOutcome o = createPuzzle(p, window, scratch, host, rnd, options);
     return {o,
             gridLetters(p),
-            p.Placements,
-            p.ListW.items(),
-            p.scratch.Decoys,
-            p.scratch.AttemptsMade,
-            p.scratch.BestAttempt,
+            p.placements,
+            p.hiddenWords.items(),
+            scratch.decoys,
+            scratch.attemptsMade,
+            scratch.bestAttempt,
             rnd.draws};
 }
 

@@ -13,9 +13,9 @@ TEST(Text1252, upperCoversAccentedLettersAndTheHighPairs) {
 }
 
 TEST(Text1252, reverseAndTrim) {
-    EXPECT_EQ(Reverse("STOP"), "POTS");
-    EXPECT_EQ(Reverse("A"), "A");
-    EXPECT_EQ(Reverse(""), "");
+    EXPECT_EQ(reverseText("STOP"), "POTS");
+    EXPECT_EQ(reverseText("A"), "A");
+    EXPECT_EQ(reverseText(""), "");
     EXPECT_EQ(trimSpaces("  AB C  "), "AB C");
     EXPECT_EQ(trimSpaces("\tAB "), "\tAB");  // only spaces are trimmed
     EXPECT_EQ(trimSpaces("   "), "");

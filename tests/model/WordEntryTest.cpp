@@ -2,6 +2,9 @@
 
 #include "model/WordEntry.h"
 #include "model/WordPrep.h"
+#include "model/Puzzle.h"
+#include "model/WindowState.h"
+#include "model/GenerationScratch.h"
 
 using namespace lettermaze;
 
@@ -43,32 +46,38 @@ TEST(TypingFilter, everyLineEndBecomesCrLfAndTheCaretKeepsItsCharacter) {
 
 TEST(TypingFilter, changeHandlerLeavesCleanTextAlone) {
     Puzzle p;
-    p.WordList = "cat dog";
-    p.WordListSelStart = 7;
-    WordList_Change(p);
-    EXPECT_EQ(p.WordList, "CATDOG");
-    EXPECT_EQ(p.WordListSelStart, 6);
-    WordList_Change(p);
-    EXPECT_EQ(p.WordList, "CATDOG");
+    WindowState window;
+    GenerationScratch scratch;
+    window.wordText = "cat dog";
+    window.wordSelectionStart = 7;
+    filterWordBox(window);
+    EXPECT_EQ(window.wordText, "CATDOG");
+    EXPECT_EQ(window.wordSelectionStart, 6);
+    filterWordBox(window);
+    EXPECT_EQ(window.wordText, "CATDOG");
 }
 
 TEST(UpdateCaptions, showCountsOnlyWhenTheListsHoldWords) {
     Puzzle p;
-    Update(p);
-    EXPECT_EQ(p.LabelF, "Found");
-    EXPECT_EQ(p.LabelH, "Hidden");
-    for (const char* w : {"A1", "B2", "C3"}) p.ListW.AddItem(w);
-    Update(p);
-    EXPECT_EQ(p.LabelF, "Found (0)");
-    EXPECT_EQ(p.LabelH, "Hidden (3)");
+    WindowState window;
+    GenerationScratch scratch;
+    showCounts(p);
+    EXPECT_EQ(foundCaption(p), "Found");
+    EXPECT_EQ(hiddenCaption(p), "Hidden");
+    for (const char* w : {"A1", "B2", "C3"}) p.hiddenWords.add(w);
+    showCounts(p);
+    EXPECT_EQ(foundCaption(p), "Found (0)");
+    EXPECT_EQ(hiddenCaption(p), "Hidden (3)");
 }
 
 namespace {
 PreparedWords prepare(const std::string& text, bool* ok = nullptr) {
     Puzzle p;
-    p.WordList = text;
+    WindowState window;
+    GenerationScratch scratch;
+    window.wordText = text;
     PreparedWords w;
-    const bool r = prepareWords(p, w);
+    const bool r = prepareWords(window.wordText, scratch, w);
     if (ok) *ok = r;
     return w;
 }
@@ -76,31 +85,33 @@ PreparedWords prepare(const std::string& text, bool* ok = nullptr) {
 
 TEST(WordPreparation, splitsAtCarriageReturnsAndStripsLeadingNonLetters) {
     Puzzle p;
-    p.WordList = "CAT\r\nDOG\r\n";
+    WindowState window;
+    GenerationScratch scratch;
+    window.wordText = "CAT\r\nDOG\r\n";
     PreparedWords w;
-    ASSERT_TRUE(prepareWords(p, w));
-    EXPECT_EQ(p.WordLines, (std::vector<std::string>{"CAT", "DOG", "\n"}));
-    EXPECT_EQ(p.LastLine, 2);
-    EXPECT_EQ(w.WordsToPlace, (std::vector<std::string>{"CAT", "DOG"}));
-    EXPECT_EQ(std::string(w.LetterPool.begin(), w.LetterPool.end()), "CATDOG");
+    ASSERT_TRUE(prepareWords(window.wordText, scratch, w));
+    EXPECT_EQ(scratch.wordLines, (std::vector<std::string>{"CAT", "DOG", "\n"}));
+    EXPECT_EQ(scratch.lastLine, 2);
+    EXPECT_EQ(w.words, (std::vector<std::string>{"CAT", "DOG"}));
+    EXPECT_EQ(std::string(w.letterPool.begin(), w.letterPool.end()), "CATDOG");
 }
 
 TEST(WordPreparation, needsALineBreak) {
     bool ok = true;
     prepare("CAT", &ok);
     EXPECT_FALSE(ok);
-    EXPECT_EQ(prepare("CAT\r", &ok).WordsToPlace.size(), 1u);
+    EXPECT_EQ(prepare("CAT\r", &ok).words.size(), 1u);
     EXPECT_TRUE(ok);
 }
 
 TEST(WordPreparation, oneLetterLinesAreNeverWordsButTwoLetterOnesAre) {
     // "\n\t\xC9T" strips down to the single letter T, which is dropped.
-    EXPECT_EQ(prepare("A\r\nOX\r\n\n\tOX\r\n\t\xC9T\r\n").WordsToPlace,
+    EXPECT_EQ(prepare("A\r\nOX\r\n\n\tOX\r\n\t\xC9T\r\n").words,
               (std::vector<std::string>{"OX", "OX"}));
 }
 
 TEST(WordPreparation, keepsTheCharactersAfterTheFirstAndDuplicates) {
-    EXPECT_EQ(prepare("A\xC9\tB\r\nCAT\r\nCAT\r\n").WordsToPlace,
+    EXPECT_EQ(prepare("A\xC9\tB\r\nCAT\r\nCAT\r\n").words,
               (std::vector<std::string>{"A\xC9\tB", "CAT", "CAT"}));
 }
 
@@ -108,10 +119,12 @@ TEST(WordPreparation, considersTheFirst201LinesOnly) {
     std::string text;
     for (int i = 0; i < 250; ++i) text += "W" + std::string(1, static_cast<char>('A' + i % 26)) + "\r\n";
     Puzzle p;
-    p.WordList = text;
+    WindowState window;
+    GenerationScratch scratch;
+    window.wordText = text;
     PreparedWords w;
-    ASSERT_TRUE(prepareWords(p, w));
-    EXPECT_EQ(p.LastLine, 200);
-    EXPECT_EQ(w.WordsToPlace.size(), 201u);
-    EXPECT_EQ(w.LetterPool.size(), 402u);
+    ASSERT_TRUE(prepareWords(window.wordText, scratch, w));
+    EXPECT_EQ(scratch.lastLine, 200);
+    EXPECT_EQ(w.words.size(), 201u);
+    EXPECT_EQ(w.letterPool.size(), 402u);
 }

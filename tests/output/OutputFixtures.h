@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "model/Puzzle.h"
+#include "model/WindowState.h"
+#include "model/GenerationScratch.h"
 
 namespace lettermaze::testing {
 
@@ -18,13 +20,15 @@ inline Puzzle puzzleOf(const std::vector<std::string>& rows,
                        std::initializer_list<const char*> hidden = {},
                        std::initializer_list<const char*> found = {}) {
     Puzzle p;
-    p.FG.setRows(static_cast<int>(rows.size()));
-    p.FG.setCols(static_cast<int>(rows.front().size()));
-    for (int r = 0; r < p.FG.Rows(); ++r)
-        for (int c = 0; c < p.FG.Cols(); ++c) p.FG.setTextMatrix(r, c, std::string(1, rows[r][c]));
-    for (const char* w : hidden) p.ListW.AddItem(w);
-    for (const char* w : found) p.ListF.AddItem(w);
-    p.FG.Visible = true;
+    WindowState window;
+    GenerationScratch scratch;
+    p.grid.setRowCount(static_cast<int>(rows.size()));
+    p.grid.setColumnCount(static_cast<int>(rows.front().size()));
+    for (int r = 0; r < p.grid.rowCount(); ++r)
+        for (int c = 0; c < p.grid.columnCount(); ++c) p.grid.setLetterAt(r, c, std::string(1, rows[r][c]));
+    for (const char* w : hidden) p.hiddenWords.add(w);
+    for (const char* w : found) p.foundWords.add(w);
+    p.shown = true;
     return p;
 }
 

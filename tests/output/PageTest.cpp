@@ -4,6 +4,7 @@
 #include "fakes/FakeHost.h"
 #include "output/OutputFixtures.h"
 #include "output/Page.h"
+#include "model/Puzzle.h"
 
 using namespace lettermaze;
 using namespace lettermaze::testing;
@@ -15,31 +16,31 @@ const std::string kPlainCell = "<td width=21 align=center height=19>";
 }  // namespace
 
 TEST(CHex, writesRedGreenBlueAsSixUpperCaseDigits) {
-    EXPECT_EQ(cHex(0), "000000");
-    EXPECT_EQ(cHex(255), "FF0000");
-    EXPECT_EQ(cHex(16711680), "0000FF");
-    EXPECT_EQ(cHex(16744512), "4080FF");
-    EXPECT_EQ(cHex(16777215), "FFFFFF");
-    EXPECT_EQ(cHex(0x0A0B0C), "0C0B0A");
+    EXPECT_EQ(htmlColour(0), "000000");
+    EXPECT_EQ(htmlColour(255), "FF0000");
+    EXPECT_EQ(htmlColour(16711680), "0000FF");
+    EXPECT_EQ(htmlColour(16744512), "4080FF");
+    EXPECT_EQ(htmlColour(16777215), "FFFFFF");
+    EXPECT_EQ(htmlColour(0x0A0B0C), "0C0B0A");
     const std::int32_t colour = 16744512;
-    cHex(colour);
+    htmlColour(colour);
     EXPECT_EQ(colour, 16744512);
 }
 
 TEST(CHex, valuesOutsideTheColourRangeFollowTheArithmeticWithoutFailing) {
     // Blue is not reduced, so a fourth byte widens the blue pair.
-    EXPECT_EQ(cHex(16777216), "0000100");
-    EXPECT_EQ(cHex(0x7FFFFFFF),
+    EXPECT_EQ(htmlColour(16777216), "0000100");
+    EXPECT_EQ(htmlColour(0x7FFFFFFF),
               "FFFF7FF"
               "F");
     // A negative digit is written as its 16-bit two's complement.
-    EXPECT_EQ(cHex(-1), "0FFFF0000");
-    EXPECT_FALSE(cHex(INT32_MIN).empty());
+    EXPECT_EQ(htmlColour(-1), "0FFFF0000");
+    EXPECT_FALSE(htmlColour(INT32_MIN).empty());
 }
 
 TEST(WebPage, aSmallPageMatchesTheHandWrittenOneByteForByte) {
     Puzzle p = puzzleOf({"AB", "CD"}, {"CAT"}, {"DOG"});
-    p.FG.setBackColor(0, 1, 255);
+    p.grid.setColourAt(0, 1, 255);
     const std::string expected =
         kCredit +
         "\r\n"
@@ -78,12 +79,12 @@ TEST(WebPage, aSmallPageMatchesTheHandWrittenOneByteForByte) {
         "</body>\r\n"
         "</html>\r\n" +
         kCredit;
-    EXPECT_EQ(BuildPage(p, PageForm::Web, "Tiny", true), expected);
+    EXPECT_EQ(buildPage(p, PageForm::Web, "Tiny", true), expected);
 }
 
 TEST(WebPage, tableHeightIsNineteenPerRowAndEachRowHasOneCellPerColumn) {
     Puzzle p = puzzleOf(std::vector<std::string>(20, std::string(7, 'Q')));
-    const std::string html = BuildPage(p, PageForm::Web, "T", false);
+    const std::string html = buildPage(p, PageForm::Web, "T", false);
     EXPECT_NE(html.find("bordercolor=000000 height=380>\r\n"), std::string::npos);
     EXPECT_EQ(countOf(html, "<tr>\r\n"), 20);
     EXPECT_EQ(countOf(html, "</tr>\r\n"), 20);
@@ -99,27 +100,27 @@ TEST(WebPage, tableHeightIsNineteenPerRowAndEachRowHasOneCellPerColumn) {
 
 TEST(WebPage, onlyColouredCellsGetABgcolorAndOnlyWhenHighlighting) {
     Puzzle p = puzzleOf({"ABC"}, {}, {"AB"});
-    p.FG.setBackColor(0, 0, 16744512);
-    p.FG.setBackColor(0, 1, 0);  // black is a colour like any other
-    const std::string on = BuildPage(p, PageForm::Web, "T", true);
+    p.grid.setColourAt(0, 0, 16744512);
+    p.grid.setColourAt(0, 1, 0);  // black is a colour like any other
+    const std::string on = buildPage(p, PageForm::Web, "T", true);
     EXPECT_NE(on.find("<td width=21 align=center bgcolor=4080FF height=19><b>A</b>"),
               std::string::npos);
     EXPECT_NE(on.find("<td width=21 align=center bgcolor=000000 height=19><b>B</b>"),
               std::string::npos);
     EXPECT_NE(on.find(kPlainCell + "<b>C</b>"), std::string::npos);
     EXPECT_EQ(countOf(on, "bgcolor="), 2);
-    const std::string off = BuildPage(p, PageForm::Web, "T", false);
+    const std::string off = buildPage(p, PageForm::Web, "T", false);
     EXPECT_EQ(countOf(off, "bgcolor="), 0);
 }
 
 TEST(WebPage, emptyWordListsLeaveTheParagraphMarkAlone) {
-    const std::string html = BuildPage(puzzleOf({"AB"}), PageForm::Web, "T", false);
+    const std::string html = buildPage(puzzleOf({"AB"}), PageForm::Web, "T", false);
     EXPECT_NE(html.find("size=4 color=000000>\r\n<p></td></tr></table>\r\n"), std::string::npos);
 }
 
 TEST(WebPage, wordsAreListedOnceHiddenFirstThenFoundUnmarked) {
     Puzzle p = puzzleOf({"AB"}, {"ZEBRA", "BEE"}, {"APE"});
-    const std::string html = BuildPage(p, PageForm::Web, "T", false);
+    const std::string html = buildPage(p, PageForm::Web, "T", false);
     EXPECT_NE(html.find("<p>BEE<br>\r\nZEBRA<br>\r\nAPE<br>\r\n</td></tr></table>\r\n"),
               std::string::npos);
 }
@@ -127,7 +128,7 @@ TEST(WebPage, wordsAreListedOnceHiddenFirstThenFoundUnmarked) {
 TEST(WebPage, titleLettersAndWordsGoInUnescaped) {
     Puzzle p = puzzleOf({"<&"}, {"A&B"});
     const std::string title = "  <b>\"Tom's\" & Jerry</b> ";
-    const std::string html = BuildPage(p, PageForm::Web, title, false);
+    const std::string html = buildPage(p, PageForm::Web, title, false);
     EXPECT_NE(html.find("<title>" + title + "</title>\r\n"), std::string::npos);
     EXPECT_NE(html.find("<b><</b></td>"), std::string::npos);
     EXPECT_NE(html.find("<p>A&B<br>"), std::string::npos);
@@ -135,8 +136,8 @@ TEST(WebPage, titleLettersAndWordsGoInUnescaped) {
 
 TEST(ClipboardPage, isTheBodyContentBetweenTwoCreditsEndingWithoutALineBreak) {
     Puzzle p = puzzleOf({"AB"}, {"CAT"});
-    const std::string web = BuildPage(p, PageForm::Web, "Title", false);
-    const std::string clip = BuildPage(p, PageForm::Clipboard, "Title", false);
+    const std::string web = buildPage(p, PageForm::Web, "Title", false);
+    const std::string clip = buildPage(p, PageForm::Clipboard, "Title", false);
     const std::string bodyStart = "<body>\r\n";
     const std::string bodyEnd = "</body>\r\n</html>\r\n";
     const auto from = web.find(bodyStart) + bodyStart.size();
@@ -176,12 +177,13 @@ TEST(PageFileName, anEarlierPageNameStaysAndAnythingElseBecomesTheTitle) {
 }
 
 TEST(WebPageCommand, anEmptyOrCancelledTitleEndsWithNoQuestionNoDialogAndNoFile) {
+    WindowState window;
     ScratchFolder dir;
     Puzzle p = puzzleOf({"AB"}, {}, {"CAT"});
     FakeHost host;
     host.inputs = {""};
     host.fileNames = {dir.file("x.htm")};
-    mnuHTML_Click(p, host);
+    saveWebPage(p, window, host);
     ASSERT_EQ(host.inputBoxes.size(), 1u);
     EXPECT_EQ(host.inputBoxes[0].prompt, "Enter a title for your Web page");
     EXPECT_EQ(host.inputBoxes[0].caption, "Lettermaze");
@@ -193,46 +195,48 @@ TEST(WebPageCommand, anEmptyOrCancelledTitleEndsWithNoQuestionNoDialogAndNoFile)
 }
 
 TEST(WebPageCommand, writesThePageAndALineEndToTheChosenFileAndRemembersItsName) {
+    WindowState window;
     ScratchFolder dir;
     Puzzle p = puzzleOf({"AB", "CD"}, {"CAT"}, {"DOG"});
-    p.FG.setBackColor(1, 1, 255);
-    p.CDFileName = dir.file("animals.lm");
+    p.grid.setColourAt(1, 1, 255);
+    window.dialogFileName = dir.file("animals.lm");
     FakeHost host;
     host.inputs = {"My Puzzle"};
     host.answers = {Answer::Yes};
     const std::string target = dir.file("chosen.htm");
     host.fileNames = {target};
-    mnuHTML_Click(p, host);
+    saveWebPage(p, window, host);
 
     ASSERT_EQ(host.dialogs.size(), 1u);
     EXPECT_TRUE(host.dialogs[0].save);
     EXPECT_EQ(host.dialogs[0].filter, "HTML web page|*.htm");
     EXPECT_EQ(host.dialogs[0].fileName, "my_puzzle.htm");
-    EXPECT_EQ(p.CDFileName, target);
-    EXPECT_EQ(readBytes(target), BuildPage(p, PageForm::Web, "My Puzzle", true) + "\r\n");
+    EXPECT_EQ(window.dialogFileName, target);
+    EXPECT_EQ(readBytes(target), buildPage(p, PageForm::Web, "My Puzzle", true) + "\r\n");
     EXPECT_TRUE(endsWith(readBytes(target), "-->\r\n"));
-    EXPECT_TRUE(p.FG.Visible);
+    EXPECT_TRUE(p.shown);
     EXPECT_FALSE(host.busy);
     EXPECT_EQ(host.busyOn, 1);
 
     // The next page proposes the same file again and overwrites it.
     host.inputs = {"Other"};
     host.fileNames = {target};
-    mnuHTML_Click(p, host);
+    saveWebPage(p, window, host);
     EXPECT_EQ(host.dialogs[1].fileName, target);
-    EXPECT_EQ(readBytes(target), BuildPage(p, PageForm::Web, "Other", false) + "\r\n");
+    EXPECT_EQ(readBytes(target), buildPage(p, PageForm::Web, "Other", false) + "\r\n");
 }
 
 TEST(WebPageCommand, aCancelledDialogWritesNothingAndAFailedWriteIsQuiet) {
+    WindowState window;
     ScratchFolder dir;
     Puzzle p = puzzleOf({"AB"}, {"CAT"});
     FakeHost host;
     host.inputs = {"Title", "Title"};
     host.fileNames = {"", dir.file("no/such/folder/page.htm")};
-    mnuHTML_Click(p, host);
-    EXPECT_EQ(p.CDFileName, "title.htm");
+    saveWebPage(p, window, host);
+    EXPECT_EQ(window.dialogFileName, "title.htm");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-    mnuHTML_Click(p, host);
+    saveWebPage(p, window, host);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
     EXPECT_TRUE(host.messages.empty());
     EXPECT_FALSE(host.busy);
@@ -240,15 +244,15 @@ TEST(WebPageCommand, aCancelledDialogWritesNothingAndAFailedWriteIsQuiet) {
 
 TEST(HtmlCopy, putsTheClipboardFormOnTheClipboardWithoutAskingForATitle) {
     Puzzle p = puzzleOf({"AB"}, {"CAT"}, {"DOG"});
-    p.FG.setBackColor(0, 0, 65280);
+    p.grid.setColourAt(0, 0, 65280);
     FakeHost host;
     host.answers = {Answer::Yes};
-    mnuCopyHTML_Click(p, host);
+    copyPageHtml(p, host);
     EXPECT_TRUE(host.inputBoxes.empty());
     EXPECT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.clipboard, BuildPage(p, PageForm::Clipboard, "", true));
+    EXPECT_EQ(host.clipboard, buildPage(p, PageForm::Clipboard, "", true));
     EXPECT_NE(host.clipboard.find("bgcolor=00FF00"), std::string::npos);
     EXPECT_TRUE(endsWith(host.clipboard, "-->"));
-    EXPECT_TRUE(p.FG.Visible);
+    EXPECT_TRUE(p.shown);
     EXPECT_FALSE(host.busy);
 }

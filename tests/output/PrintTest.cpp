@@ -7,6 +7,7 @@
 #include "output/OutputFixtures.h"
 #include "output/Page.h"
 #include "output/Print.h"
+#include "model/Puzzle.h"
 
 using namespace lettermaze;
 using namespace lettermaze::testing;
@@ -19,20 +20,20 @@ const std::string kCredit = std::string("<!--Created by Lettermaze v1.1 - downlo
 PrintSettings choices(int what, const std::string& title = "Lettermaze",
                       const std::string& font = "arial") {
     PrintSettings s;
-    s.PrintCancelled = false;
-    s.PrintWhat = static_cast<std::int16_t>(what);
-    s.PrintTitle = title;
-    s.PrintFont = font;
+    s.cancelled = false;
+    s.what = static_cast<std::int16_t>(what);
+    s.title = title;
+    s.font = font;
     return s;
 }
 
 // Records the state of the puzzle when the page is handed to the desktop.
 struct WatchingHost : FakeHost {
-    const Puzzle* puzzle = nullptr;
+    const WindowState* window = nullptr;
     bool printingWhenOpened = false;
     int eventsBeforeOpen = -1;
     bool openWithDesktop(const std::string& path) override {
-        printingWhenOpened = puzzle->Printing;
+        printingWhenOpened = window->printing;
         eventsBeforeOpen = processEventsCalls;
         return FakeHost::openWithDesktop(path);
     }
@@ -59,7 +60,7 @@ class CacheHome {
 
 Puzzle smallPuzzle() {
     Puzzle p = puzzleOf({"AB", "CD"}, {"CAT"}, {"DOG"});
-    p.FG.setBackColor(1, 0, 255);
+    p.grid.setColourAt(1, 0, 255);
     return p;
 }
 
@@ -149,55 +150,58 @@ TEST(PrintDialogRules, theFirstFontNamingArialIsChosenElseTheFirstFont) {
 
 TEST(PrintDialogRules, printTrimsSpacesFromTheTitleAndLowerCasesTheFont) {
     PrintSettings s;
-    s.PrintCancelled = true;
+    s.cancelled = true;
     acceptPrintChoices(s, "  My Puzzle  ", 2, " Arial Black ");
-    EXPECT_FALSE(s.PrintCancelled);
-    EXPECT_EQ(s.PrintTitle, "My Puzzle");
-    EXPECT_EQ(s.PrintWhat, 2);
-    EXPECT_EQ(s.PrintFont, "arial black");
+    EXPECT_FALSE(s.cancelled);
+    EXPECT_EQ(s.title, "My Puzzle");
+    EXPECT_EQ(s.what, 2);
+    EXPECT_EQ(s.font, "arial black");
     acceptPrintChoices(s, "\tTab\t", 0, "\xC9l\xE9gante \x8A");
-    EXPECT_EQ(s.PrintTitle, "\tTab\t");  // only spaces are trimmed
-    EXPECT_EQ(s.PrintFont, "\xE9l\xE9gante \x9A");
+    EXPECT_EQ(s.title, "\tTab\t");  // only spaces are trimmed
+    EXPECT_EQ(s.font, "\xE9l\xE9gante \x9A");
 }
 
 TEST(PrintCommand, aHiddenGridDoesNothing) {
+    WindowState window;
     Puzzle p = smallPuzzle();
-    p.FG.Visible = false;
+    p.shown = false;
     ScratchFolder dir;
     FakeHost host;
     host.folder = dir.path();
     host.printChoices = {choices(0)};
-    mnuPrint_Click(p, host);
+    printPuzzle(p, window, host);
     EXPECT_EQ(host.printDialogs, 0);
     EXPECT_TRUE(host.opened.empty());
-    EXPECT_FALSE(p.Printing);
+    EXPECT_FALSE(window.printing);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST(PrintCommand, cancellingTheDialogLeavesEverythingAsItWas) {
+    WindowState window;
     Puzzle p = smallPuzzle();
-    p.Printing = true;  // to show the command does not touch it
+    window.printing = true;  // to show the command does not touch it
     ScratchFolder dir;
     FakeHost host;
     host.folder = dir.path();
-    mnuPrint_Click(p, host);  // an empty script cancels
+    printPuzzle(p, window, host);  // an empty script cancels
     EXPECT_EQ(host.printDialogs, 1);
-    EXPECT_TRUE(p.print.PrintCancelled);
-    EXPECT_TRUE(p.Printing);
+    EXPECT_TRUE(window.print.cancelled);
+    EXPECT_TRUE(window.printing);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_TRUE(host.opened.empty());
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST(PrintCommand, writesThePrintPageBesideTheProgramAndOpensIt) {
+    WindowState window;
     Puzzle p = smallPuzzle();
     ScratchFolder dir;
     WatchingHost host;
-    host.puzzle = &p;
+    host.window = &window;
     host.folder = dir.path();
     host.printChoices = {choices(0, "Title", "arial")};
     host.answers = {Answer::Yes};
-    mnuPrint_Click(p, host);
+    printPuzzle(p, window, host);
 
     const std::string path = dir.file("print_lettermaze.htm");
     EXPECT_EQ(printFilePath(host), path);
@@ -207,12 +211,13 @@ TEST(PrintCommand, writesThePrintPageBesideTheProgramAndOpensIt) {
     EXPECT_EQ(host.messages.size(), 1u);
     EXPECT_TRUE(host.printingWhenOpened);
     EXPECT_EQ(host.eventsBeforeOpen, 1);
-    EXPECT_FALSE(p.Printing);
+    EXPECT_FALSE(window.printing);
     EXPECT_FALSE(host.busy);
-    EXPECT_TRUE(p.FG.Visible);
+    EXPECT_TRUE(p.shown);
 }
 
 TEST(PrintCommand, aProgramFolderWithANonLatinNameTakesThePrintPage) {
+    WindowState window;
     Puzzle p = smallPuzzle();
     ScratchFolder dir;
     FakeHost host;
@@ -221,33 +226,35 @@ TEST(PrintCommand, aProgramFolderWithANonLatinNameTakesThePrintPage) {
                            "\xE7\xA8\x8B\xE5\xBA\x8F \xF0\x9F\x96\xA8");
     std::filesystem::create_directory(host.folder);
     host.printChoices = {choices(1)};
-    mnuPrint_Click(p, host);
+    printPuzzle(p, window, host);
     const std::string path = host.folder + "/print_lettermaze.htm";
     EXPECT_EQ(host.opened, std::vector<std::string>{path});
     EXPECT_EQ(readBytes(path), buildPrintPage(p, choices(1), false) + "\r\n");
 }
 
 TEST(PrintCommand, wordListOnlyAsksNoHighlightQuestion) {
+    WindowState window;
     Puzzle p = smallPuzzle();
     ScratchFolder dir;
     FakeHost host;
     host.folder = dir.path();
     host.printChoices = {choices(2)};
     host.answers = {Answer::Yes};
-    mnuPrint_Click(p, host);
+    printPuzzle(p, window, host);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(readBytes(dir.file("print_lettermaze.htm")),
               buildPrintPage(p, choices(2), false) + "\r\n");
 }
 
 TEST(PrintCommand, anUnwritableProgramFolderSendsThePageToTheCacheFolder) {
+    WindowState window;
     Puzzle p = smallPuzzle();
     ScratchFolder cache;
     CacheHome home(cache.path());
     FakeHost host;
     host.folder = cache.file("missing-program-folder");
     host.printChoices = {choices(1)};
-    mnuPrint_Click(p, host);
+    printPuzzle(p, window, host);
     const std::string path = cache.file("lettermaze/print_lettermaze.htm");
     EXPECT_EQ(printFilePath(host), path);
     EXPECT_EQ(host.opened, std::vector<std::string>{path});
@@ -255,6 +262,7 @@ TEST(PrintCommand, anUnwritableProgramFolderSendsThePageToTheCacheFolder) {
 }
 
 TEST(PrintCommand, aPageThatCannotBeWrittenEndsQuietlyWithPrintingOff) {
+    WindowState window;
     Puzzle p = smallPuzzle();
     ScratchFolder dir;
     std::ofstream(dir.file("plain-file")) << "x";
@@ -262,9 +270,9 @@ TEST(PrintCommand, aPageThatCannotBeWrittenEndsQuietlyWithPrintingOff) {
     FakeHost host;
     host.folder = dir.file("missing");
     host.printChoices = {choices(0)};
-    mnuPrint_Click(p, host);
+    printPuzzle(p, window, host);
     EXPECT_TRUE(host.opened.empty());
     EXPECT_EQ(host.messages.size(), 1u);  // the highlight question, and no complaint
-    EXPECT_FALSE(p.Printing);
+    EXPECT_FALSE(window.printing);
     EXPECT_FALSE(host.busy);
 }

@@ -7,6 +7,7 @@
 #include "fakes/ScriptedRandom.h"
 #include "solve/Cheats.h"
 #include "solve/PuzzleBuilder.h"
+#include "model/Puzzle.h"
 
 namespace lettermaze {
 namespace {
@@ -29,14 +30,14 @@ Puzzle fiveWords() {
 }
 
 void selectWord(Puzzle& p, const std::string& word) {
-    for (int i = 0; i < p.ListW.ListCount(); ++i)
-        if (p.ListW.List(i) == word) p.ListW.setListIndex(i);
+    for (int i = 0; i < p.hiddenWords.count(); ++i)
+        if (p.hiddenWords.at(i) == word) p.hiddenWords.setSelectedIndex(i);
 }
 
 void expectFindAllFinished(const Puzzle& p, const FakeHost& host) {
-    EXPECT_TRUE(p.ListW.Visible);
-    EXPECT_TRUE(p.ListF.Visible);
-    EXPECT_FALSE(p.FindingAll);
+    EXPECT_TRUE(!p.findingAll);
+    EXPECT_TRUE(!p.findingAll);
+    EXPECT_FALSE(p.findingAll);
     EXPECT_FALSE(host.busy);
     EXPECT_EQ(host.busyOn, 1);
     EXPECT_EQ(host.processEventsCalls, 1);
@@ -46,19 +47,19 @@ void expectFindAllFinished(const Puzzle& p, const FakeHost& host) {
 
 TEST(CheatMenu, findSelectedNeedsASelectionAndFindAllAWordBothAVisibleGrid) {
     Puzzle p = fiveWords();
-    CheatMenuState s = mnuCheat_Click(p);
+    CheatMenuState s = cheatMenuState(p);
     EXPECT_FALSE(s.findSelected);
     EXPECT_TRUE(s.findAll);
-    p.ListW.setListIndex(2);
-    s = mnuCheat_Click(p);
+    p.hiddenWords.setSelectedIndex(2);
+    s = cheatMenuState(p);
     EXPECT_TRUE(s.findSelected);
     EXPECT_TRUE(s.findAll);
-    p.FG.Visible = false;
-    s = mnuCheat_Click(p);
+    p.shown = false;
+    s = cheatMenuState(p);
     EXPECT_FALSE(s.findSelected);
     EXPECT_FALSE(s.findAll);
     Puzzle empty = blankPuzzle(4, 4);
-    s = mnuCheat_Click(empty);
+    s = cheatMenuState(empty);
     EXPECT_FALSE(s.findSelected);
     EXPECT_FALSE(s.findAll);
 }
@@ -70,54 +71,54 @@ TEST(FindSelected, wordWrittenBackwardsIsFoundWithOneBeep) {
     selectWord(p, "ANT");
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
-    mnuF1_Click(p, host, rnd);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"ANT"});
-    EXPECT_EQ(p.ListW.ListCount(), 4);
+    findSelectedWord(p, host, rnd);
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"ANT"});
+    EXPECT_EQ(p.hiddenWords.count(), 4);
     EXPECT_EQ(host.beeps, 1);
-    for (int c = 2; c <= 4; ++c) EXPECT_EQ(p.FG.backColor(6, c), 0x000DB2E4);
-    EXPECT_EQ(testing::colouredCells(p.FG), 3);
-    EXPECT_EQ(p.LabelF, "Found (1)");
+    for (int c = 2; c <= 4; ++c) EXPECT_EQ(p.grid.colourAt(6, c), 0x000DB2E4);
+    EXPECT_EQ(testing::colouredCells(p.grid), 3);
+    EXPECT_EQ(foundCaption(p), "Found (1)");
     EXPECT_FALSE(host.busy);
 }
 
 TEST(FindSelected, recordWordsAreComparedWithoutSurroundingSpaces) {
     Puzzle p = blankPuzzle(5, 5);
     testing::writeLine(p, "YAK", 1, 1, 1, 0);
-    p.ListW.AddItem("YAK");
-    p.ListW.AddItem("ZZZ");
-    p.Placements.push_back(PlacementRecord::placed("  YAK ", 2, 2, 2, 4));
-    p.ListW.setListIndex(0);
+    p.hiddenWords.add("YAK");
+    p.hiddenWords.add("ZZZ");
+    p.placements.push_back(PlacementRecord::placed("  YAK ", 2, 2, 2, 4));
+    p.hiddenWords.setSelectedIndex(0);
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
-    mnuF1_Click(p, host, rnd);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"YAK"});
+    findSelectedWord(p, host, rnd);
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"YAK"});
 }
 
 TEST(FindSelected, theFirstRecordOfTheWordIsUsedAndItsLettersDecide) {
     Puzzle p = fiveWords();
     // An earlier record for DOG that lies on CAT: the line is released, and CAT is what it spells.
-    p.Placements.insert(p.Placements.begin(), PlacementRecord::placed("DOG", 1, 1, 3, 1));
+    p.placements.insert(p.placements.begin(), PlacementRecord::placed("DOG", 1, 1, 3, 1));
     selectWord(p, "DOG");
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
-    mnuF1_Click(p, host, rnd);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"CAT"});
-    EXPECT_EQ(p.ListW.ListCount(), 4);
-    EXPECT_EQ(p.ListW.Text(), "DOG");
+    findSelectedWord(p, host, rnd);
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"CAT"});
+    EXPECT_EQ(p.hiddenWords.count(), 4);
+    EXPECT_EQ(p.hiddenWords.selectedText(), "DOG");
 }
 
 TEST(FindSelected, wordWithoutARecordChangesNothing) {
     Puzzle p = fiveWords();
-    p.ListW.AddItem("YAK");
+    p.hiddenWords.add("YAK");
     selectWord(p, "YAK");
-    p.LabelH = "stale";
+    p.countsShown = WordCounts{99, 98};
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
-    mnuF1_Click(p, host, rnd);
-    EXPECT_EQ(p.ListW.ListCount(), 6);
-    EXPECT_EQ(p.LabelH, "stale");
+    findSelectedWord(p, host, rnd);
+    EXPECT_EQ(p.hiddenWords.count(), 6);
+    EXPECT_EQ(p.countsShown->hidden, 99);
     EXPECT_EQ(rnd.draws, 0);
-    EXPECT_TRUE(testing::allWhite(p.FG));
+    EXPECT_TRUE(testing::allWhite(p.grid));
 }
 
 TEST(FindSelected, unusableCoordinatesEndQuietly) {
@@ -130,14 +131,14 @@ TEST(FindSelected, unusableCoordinatesEndQuietly) {
     };
     for (const PlacementRecord& r : broken) {
         Puzzle p = fiveWords();
-        p.Placements.insert(p.Placements.begin(), r);
+        p.placements.insert(p.placements.begin(), r);
         selectWord(p, "CAT");
-        p.LabelH = "stale";
+        p.countsShown = WordCounts{99, 98};
         FakeHost host;
         ScriptedRandom rnd({}, 0.5f);
-        EXPECT_NO_THROW(mnuF1_Click(p, host, rnd));
-        EXPECT_EQ(p.ListW.ListCount(), 5);
-        EXPECT_EQ(p.LabelH, "stale");
+        EXPECT_NO_THROW(findSelectedWord(p, host, rnd));
+        EXPECT_EQ(p.hiddenWords.count(), 5);
+        EXPECT_EQ(p.countsShown->hidden, 99);
         EXPECT_EQ(rnd.draws, 0);
     }
 }
@@ -145,15 +146,15 @@ TEST(FindSelected, unusableCoordinatesEndQuietly) {
 TEST(FindSelected, fractionalCoordinatesRoundHalfToEvenAfterTheShift) {
     Puzzle p = blankPuzzle(6, 6);
     testing::writeLine(p, "GNU", 0, 2, 0, 1);  // columns 2-4, so x 3-5
-    p.ListW.AddItem("GNU");
-    p.ListW.AddItem("ZZZ");
+    p.hiddenWords.add("GNU");
+    p.hiddenWords.add("ZZZ");
     // x1 3.5 -> column 2.5 -> 2; x2 5.4 -> 4.4 -> 4; y 1.5 -> 0.5 -> 0.
-    p.Placements.push_back({std::string("GNU"), 3.5, 1.5, 5.4, 1.5});
-    p.ListW.setListIndex(0);
+    p.placements.push_back({std::string("GNU"), 3.5, 1.5, 5.4, 1.5});
+    p.hiddenWords.setSelectedIndex(0);
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
-    mnuF1_Click(p, host, rnd);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"GNU"});
+    findSelectedWord(p, host, rnd);
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"GNU"});
 }
 
 // ---- Find all words ----
@@ -163,15 +164,15 @@ TEST(FindAll, fiveWordsAreFoundSilentlyThenYesHidesThemAgain) {
     FakeHost host;
     host.answers = {Answer::Yes};
     ScriptedRandom rnd({}, 0.5f);
-    mnuFAll_Click(p, host, rnd);
+    findAllWords(p, host, rnd);
     EXPECT_EQ(host.beeps, 0);
     EXPECT_EQ(rnd.draws, 15);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "You have completed the lettermaze!\r\nClear grid?");
-    EXPECT_EQ(p.ListW.items(), (std::vector<std::string>{"ANT", "BEE", "CAT", "DOG", "EMU"}));
-    EXPECT_EQ(p.ListF.ListCount(), 0);
-    EXPECT_TRUE(testing::allWhite(p.FG));
-    EXPECT_TRUE(p.GridActive);
+    EXPECT_EQ(p.hiddenWords.items(), (std::vector<std::string>{"ANT", "BEE", "CAT", "DOG", "EMU"}));
+    EXPECT_EQ(p.foundWords.count(), 0);
+    EXPECT_TRUE(testing::allWhite(p.grid));
+    EXPECT_TRUE(p.inPlay);
     expectFindAllFinished(p, host);
 }
 
@@ -180,14 +181,14 @@ TEST(FindAll, fiveWordsAreFoundThenNoLeavesThemFoundAndTheGridOutOfPlay) {
     FakeHost host;
     host.answers = {Answer::No};
     ScriptedRandom rnd({}, 0.5f);
-    mnuFAll_Click(p, host, rnd);
+    findAllWords(p, host, rnd);
     EXPECT_EQ(host.beeps, 0);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(p.ListF.items(), (std::vector<std::string>{"ANT", "BEE", "CAT", "DOG", "EMU"}));
-    EXPECT_EQ(p.ListW.ListCount(), 0);
-    EXPECT_EQ(testing::colouredCells(p.FG), 15);
-    EXPECT_FALSE(p.GridActive);
-    EXPECT_EQ(p.LabelF, "Found (5)");
+    EXPECT_EQ(p.foundWords.items(), (std::vector<std::string>{"ANT", "BEE", "CAT", "DOG", "EMU"}));
+    EXPECT_EQ(p.hiddenWords.count(), 0);
+    EXPECT_EQ(testing::colouredCells(p.grid), 15);
+    EXPECT_FALSE(p.inPlay);
+    EXPECT_EQ(foundCaption(p), "Found (5)");
     expectFindAllFinished(p, host);
     // Dragging over a word now does nothing.
     drag(p, host, rnd, 0, 6, 2, 4);
@@ -202,24 +203,24 @@ TEST(FindAll, wordsFoundByHandAreSkippedAndTheLastOneCompletes) {
     drag(p, host, rnd, 0, 0, 0, 2);  // CAT
     drag(p, host, rnd, 2, 3, 0, 3);  // DOG, backwards
     EXPECT_EQ(host.beeps, 2);
-    mnuFAll_Click(p, host, rnd);
+    findAllWords(p, host, rnd);
     EXPECT_EQ(host.beeps, 2);
     EXPECT_EQ(rnd.draws, 15);
-    EXPECT_EQ(p.ListF.ListCount(), 5);
+    EXPECT_EQ(p.foundWords.count(), 5);
     EXPECT_EQ(host.messages.size(), 1u);
     expectFindAllFinished(p, host);
 }
 
 TEST(FindAll, aWordWithoutARecordStopsTheRunThere) {
     Puzzle p = fiveWords();
-    p.ListW.AddItem("COW");  // sorts between BEE and DOG, has no record
+    p.hiddenWords.add("COW");  // sorts between BEE and DOG, has no record
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
-    mnuFAll_Click(p, host, rnd);
-    EXPECT_EQ(p.ListF.items(), (std::vector<std::string>{"ANT", "BEE", "CAT"}));
-    EXPECT_EQ(p.ListW.items(), (std::vector<std::string>{"COW", "DOG", "EMU"}));
+    findAllWords(p, host, rnd);
+    EXPECT_EQ(p.foundWords.items(), (std::vector<std::string>{"ANT", "BEE", "CAT"}));
+    EXPECT_EQ(p.hiddenWords.items(), (std::vector<std::string>{"COW", "DOG", "EMU"}));
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_TRUE(p.GridActive);
+    EXPECT_TRUE(p.inPlay);
     expectFindAllFinished(p, host);
 }
 
@@ -240,12 +241,12 @@ TEST(FindAll, brokenRecordsStopTheRunInsteadOfLoopingForEver) {
         FakeHost handHost;
         ScriptedRandom handRnd({}, 0.5f);
         drag(p, handHost, handRnd, 0, 0, 0, 2);  // CAT found by hand first
-        p.Placements.insert(p.Placements.begin(), r);
+        p.placements.insert(p.placements.begin(), r);
         FakeHost host;
         ScriptedRandom rnd({}, 0.5f);
-        mnuFAll_Click(p, host, rnd);
-        EXPECT_EQ(p.ListF.items(), (std::vector<std::string>{"ANT", "CAT"}));
-        EXPECT_EQ(p.ListW.items(), (std::vector<std::string>{"BEE", "DOG", "EMU"}));
+        findAllWords(p, host, rnd);
+        EXPECT_EQ(p.foundWords.items(), (std::vector<std::string>{"ANT", "CAT"}));
+        EXPECT_EQ(p.hiddenWords.items(), (std::vector<std::string>{"BEE", "DOG", "EMU"}));
         EXPECT_TRUE(host.messages.empty());
         expectFindAllFinished(p, host);
     }
@@ -254,22 +255,22 @@ TEST(FindAll, brokenRecordsStopTheRunInsteadOfLoopingForEver) {
 TEST(FindAll, aRecordSpellingAnotherHiddenWordFindsThatOneAndGoesOn) {
     Puzzle p = fiveWords();
     // BEE's first record lies on DOG: DOG is found in BEE's turn, then BEE's line finds nothing.
-    p.Placements.insert(p.Placements.begin(), PlacementRecord::placed("BEE", 4, 1, 4, 3));
+    p.placements.insert(p.placements.begin(), PlacementRecord::placed("BEE", 4, 1, 4, 3));
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
-    mnuFAll_Click(p, host, rnd);
-    EXPECT_EQ(p.ListF.items(), (std::vector<std::string>{"ANT", "DOG"}));
-    EXPECT_EQ(p.ListW.items(), (std::vector<std::string>{"BEE", "CAT", "EMU"}));
+    findAllWords(p, host, rnd);
+    EXPECT_EQ(p.foundWords.items(), (std::vector<std::string>{"ANT", "DOG"}));
+    EXPECT_EQ(p.hiddenWords.items(), (std::vector<std::string>{"BEE", "CAT", "EMU"}));
     expectFindAllFinished(p, host);
 }
 
 TEST(FindAll, gridOutOfPlayFindsNothingAndEnds) {
     Puzzle p = fiveWords();
-    p.GridActive = false;
+    p.inPlay = false;
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
-    mnuFAll_Click(p, host, rnd);
-    EXPECT_EQ(p.ListW.ListCount(), 5);
+    findAllWords(p, host, rnd);
+    EXPECT_EQ(p.hiddenWords.count(), 5);
     EXPECT_EQ(rnd.draws, 0);
     expectFindAllFinished(p, host);
 }
@@ -281,32 +282,32 @@ TEST(Reset, afterNoAtCompletionThePuzzleIsPlayableAgain) {
     FakeHost host;
     host.answers = {Answer::No};
     ScriptedRandom rnd({}, 0.5f);
-    mnuFAll_Click(p, host, rnd);
-    ASSERT_FALSE(p.GridActive);
-    mnuReset_Click(p);
-    EXPECT_TRUE(p.GridActive);
-    EXPECT_TRUE(p.FG.Visible);
-    EXPECT_TRUE(testing::allWhite(p.FG));
-    EXPECT_EQ(p.ListW.items(), (std::vector<std::string>{"ANT", "BEE", "CAT", "DOG", "EMU"}));
-    EXPECT_EQ(p.ListF.ListCount(), 0);
-    EXPECT_EQ(p.FG.Row(), 6);
-    EXPECT_EQ(p.FG.Col(), 6);
-    EXPECT_EQ(p.FG.RowSel(), 6);
-    EXPECT_EQ(p.FG.ColSel(), 6);
-    EXPECT_EQ(p.LabelH, "Hidden (5)");
-    EXPECT_EQ(p.LabelF, "Found (0)");
+    findAllWords(p, host, rnd);
+    ASSERT_FALSE(p.inPlay);
+    resetPuzzle(p);
+    EXPECT_TRUE(p.inPlay);
+    EXPECT_TRUE(p.shown);
+    EXPECT_TRUE(testing::allWhite(p.grid));
+    EXPECT_EQ(p.hiddenWords.items(), (std::vector<std::string>{"ANT", "BEE", "CAT", "DOG", "EMU"}));
+    EXPECT_EQ(p.foundWords.count(), 0);
+    EXPECT_EQ(p.grid.cursorRow(), 6);
+    EXPECT_EQ(p.grid.cursorColumn(), 6);
+    EXPECT_EQ(p.grid.selectionRow(), 6);
+    EXPECT_EQ(p.grid.selectionColumn(), 6);
+    EXPECT_EQ(hiddenCaption(p), "Hidden (5)");
+    EXPECT_EQ(foundCaption(p), "Found (0)");
     drag(p, host, rnd, 0, 0, 0, 2);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"CAT"});
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"CAT"});
 }
 
 TEST(Reset, withNothingFoundLeavesTheListsAsTheyWere) {
     Puzzle p = fiveWords();
-    p.ListW.setListIndex(1);
-    mnuReset_Click(p);
-    EXPECT_EQ(p.ListW.items(), (std::vector<std::string>{"ANT", "BEE", "CAT", "DOG", "EMU"}));
-    EXPECT_EQ(p.ListW.ListIndex(), 1);
-    EXPECT_EQ(p.ListF.ListCount(), 0);
-    EXPECT_TRUE(testing::allWhite(p.FG));
+    p.hiddenWords.setSelectedIndex(1);
+    resetPuzzle(p);
+    EXPECT_EQ(p.hiddenWords.items(), (std::vector<std::string>{"ANT", "BEE", "CAT", "DOG", "EMU"}));
+    EXPECT_EQ(p.hiddenWords.selectedIndex(), 1);
+    EXPECT_EQ(p.foundWords.count(), 0);
+    EXPECT_TRUE(testing::allWhite(p.grid));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "fakes/ScriptedRandom.h"
 #include "solve/Matcher.h"
 #include "solve/PuzzleBuilder.h"
+#include "model/Puzzle.h"
 
 namespace lettermaze {
 namespace {
@@ -81,24 +82,24 @@ TEST_P(DragDirection, dragFromFirstToLastLetterFindsWordPaintsItAndBeeps) {
     const Direction d = GetParam();
     Puzzle p = blankPuzzle(7, 7);
     hideWord(p, "CAT", 3, 3, d.dr, d.dc);
-    p.ListW.AddItem("DOG");
+    p.hiddenWords.add("DOG");
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     const int endRow = 3 + 2 * d.dr, endCol = 3 + 2 * d.dc;
     drag(p, host, rnd, 3, 3, endRow, endCol);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"CAT"});
-    EXPECT_EQ(p.ListW.items(), std::vector<std::string>{"DOG"});
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"CAT"});
+    EXPECT_EQ(p.hiddenWords.items(), std::vector<std::string>{"DOG"});
     EXPECT_EQ(host.beeps, 1);
     EXPECT_EQ(rnd.draws, 3);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(p.FG.backColor(3 + k * d.dr, 3 + k * d.dc), d.colour);
-    EXPECT_EQ(testing::colouredCells(p.FG), 3);
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(p.grid.colourAt(3 + k * d.dr, 3 + k * d.dc), d.colour);
+    EXPECT_EQ(testing::colouredCells(p.grid), 3);
     // The cursor ends on the end cell with the selection collapsed there.
-    EXPECT_EQ(p.FG.Row(), endRow);
-    EXPECT_EQ(p.FG.Col(), endCol);
-    EXPECT_EQ(p.FG.RowSel(), endRow);
-    EXPECT_EQ(p.FG.ColSel(), endCol);
-    EXPECT_EQ(p.LabelF, "Found (1)");
-    EXPECT_EQ(p.LabelH, "Hidden (1)");
+    EXPECT_EQ(p.grid.cursorRow(), endRow);
+    EXPECT_EQ(p.grid.cursorColumn(), endCol);
+    EXPECT_EQ(p.grid.selectionRow(), endRow);
+    EXPECT_EQ(p.grid.selectionColumn(), endCol);
+    EXPECT_EQ(foundCaption(p), "Found (1)");
+    EXPECT_EQ(hiddenCaption(p), "Hidden (1)");
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -106,16 +107,16 @@ TEST_P(DragDirection, dragFromLastToFirstLetterFindsTheWordToo) {
     const Direction d = GetParam();
     Puzzle p = blankPuzzle(7, 7);
     hideWord(p, "CAT", 3, 3, d.dr, d.dc);
-    p.ListW.AddItem("DOG");
+    p.hiddenWords.add("DOG");
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 3 + 2 * d.dr, 3 + 2 * d.dc, 3, 3);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"CAT"});
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"CAT"});
     EXPECT_EQ(host.beeps, 1);
     // Both senses of travel share a colour family.
-    EXPECT_EQ(p.FG.backColor(3 + d.dr, 3 + d.dc), d.colour);
-    EXPECT_EQ(p.FG.Row(), 3);
-    EXPECT_EQ(p.FG.Col(), 3);
+    EXPECT_EQ(p.grid.colourAt(3 + d.dr, 3 + d.dc), d.colour);
+    EXPECT_EQ(p.grid.cursorRow(), 3);
+    EXPECT_EQ(p.grid.cursorColumn(), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(EightWays, DragDirection,
@@ -128,105 +129,104 @@ INSTANTIATE_TEST_SUITE_P(EightWays, DragDirection,
                                            Direction{-1, 1, LineKind::Rising, kRisingMid},
                                            Direction{1, -1, LineKind::Rising, kRisingMid}));
 
-TEST(FG_MouseUp, risingDragReadsItsCellsFromTheAnchor) {
+TEST(finishDrag, risingDragReadsItsCellsFromTheAnchor) {
     Puzzle p = blankPuzzle(5, 5);
     testing::writeLine(p, "OWL", 2, 1, -1, 1);  // (2,1), (1,2), (0,3)
-    p.ListW.AddItem("OWL");
-    p.ListW.AddItem("ZZZ");
+    p.hiddenWords.add("OWL");
+    p.hiddenWords.add("ZZZ");
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 2, 1, 0, 3);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"OWL"});
-    EXPECT_EQ(p.FG.backColor(1, 2), kRisingMid);
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"OWL"});
+    EXPECT_EQ(p.grid.colourAt(1, 2), kRisingMid);
 }
 
-TEST(FG_MouseUp, fallingDragUpwardsReadsFourCellsFromTheAnchor) {
+TEST(finishDrag, fallingDragUpwardsReadsFourCellsFromTheAnchor) {
     Puzzle p = blankPuzzle(5, 5);
     testing::writeLine(p, "LION", 4, 4, -1, -1);  // (4,4), (3,3), (2,2), (1,1)
-    p.ListW.AddItem("NOIL");                      // the reversal is compared too
-    p.ListW.AddItem("ZZZ");
+    p.hiddenWords.add("NOIL");                      // the reversal is compared too
+    p.hiddenWords.add("ZZZ");
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 4, 4, 1, 1);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"NOIL"});
-    EXPECT_EQ(testing::colouredCells(p.FG), 4);
-    EXPECT_EQ(p.FG.backColor(0, 0), kWhite);
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"NOIL"});
+    EXPECT_EQ(testing::colouredCells(p.grid), 4);
+    EXPECT_EQ(p.grid.colourAt(0, 0), kWhite);
 }
 
 // ---- drags that find nothing ----
 
-TEST(FG_MouseUp, knightMoveFindsNothingDrawsNothingAndCollapsesOntoTheAnchor) {
+TEST(finishDrag, knightMoveFindsNothingDrawsNothingAndCollapsesOntoTheAnchor) {
     Puzzle p = blankPuzzle(5, 5);
     hideWord(p, "AB", 0, 0, 1, 0);
-    p.LabelH = "stale";
+    p.countsShown = WordCounts{99, 98};
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 0, 0, 2, 1);
-    EXPECT_EQ(p.ListW.ListCount(), 1);
+    EXPECT_EQ(p.hiddenWords.count(), 1);
     EXPECT_EQ(host.beeps, 0);
     EXPECT_EQ(rnd.draws, 0);
-    EXPECT_EQ(p.FG.Row(), 0);
-    EXPECT_EQ(p.FG.Col(), 0);
-    EXPECT_EQ(p.FG.RowSel(), 0);
-    EXPECT_EQ(p.FG.ColSel(), 0);
-    EXPECT_EQ(p.LabelH, "Hidden (1)");
-    EXPECT_TRUE(testing::allWhite(p.FG));
+    EXPECT_EQ(p.grid.cursorRow(), 0);
+    EXPECT_EQ(p.grid.cursorColumn(), 0);
+    EXPECT_EQ(p.grid.selectionRow(), 0);
+    EXPECT_EQ(p.grid.selectionColumn(), 0);
+    EXPECT_EQ(hiddenCaption(p), "Hidden (1)");
+    EXPECT_TRUE(testing::allWhite(p.grid));
 }
 
-TEST(FG_MouseUp, oneCellClickChangesNothingNotEvenTheCaptions) {
+TEST(finishDrag, oneCellClickChangesNothingNotEvenTheCaptions) {
     Puzzle p = blankPuzzle(5, 5);
     hideWord(p, "A", 2, 2, 0, 1);  // even a one-letter word under the click stays hidden
-    p.LabelH = "stale";
-    p.LabelF = "stale too";
+    p.countsShown = WordCounts{99, 98};
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 2, 2, 2, 2);
-    EXPECT_EQ(p.ListW.ListCount(), 1);
-    EXPECT_EQ(p.LabelH, "stale");
-    EXPECT_EQ(p.LabelF, "stale too");
+    EXPECT_EQ(p.hiddenWords.count(), 1);
+    EXPECT_EQ(p.countsShown->hidden, 99);
+    EXPECT_EQ(p.countsShown->found, 98);
     EXPECT_EQ(rnd.draws, 0);
     EXPECT_EQ(host.beeps, 0);
-    EXPECT_TRUE(testing::allWhite(p.FG));
+    EXPECT_TRUE(testing::allWhite(p.grid));
 }
 
-TEST(FG_MouseUp, rightOrMiddleButtonOnlyRefreshesTheCaptions) {
+TEST(finishDrag, rightOrMiddleButtonOnlyRefreshesTheCaptions) {
     for (int button : {2, 4}) {
         Puzzle p = blankPuzzle(5, 5);
         hideWord(p, "CAT", 0, 0, 0, 1);
-        p.LabelH = "stale";
+        p.countsShown = WordCounts{99, 98};
         FakeHost host;
         ScriptedRandom rnd({}, 0.5f);
         drag(p, host, rnd, 0, 0, 0, 2, button);
-        EXPECT_EQ(p.LabelH, "Hidden (1)");
-        EXPECT_EQ(p.LabelF, "Found (0)");
-        EXPECT_EQ(p.ListW.ListCount(), 1);
+        EXPECT_EQ(hiddenCaption(p), "Hidden (1)");
+        EXPECT_EQ(foundCaption(p), "Found (0)");
+        EXPECT_EQ(p.hiddenWords.count(), 1);
         EXPECT_EQ(rnd.draws, 0);
-        EXPECT_EQ(p.FG.ColSel(), 2);  // the selection is left alone
-        EXPECT_TRUE(testing::allWhite(p.FG));
+        EXPECT_EQ(p.grid.selectionColumn(), 2);  // the selection is left alone
+        EXPECT_TRUE(testing::allWhite(p.grid));
     }
 }
 
-TEST(FG_MouseUp, gridOutOfPlayOnlyCollapsesAndRefreshes) {
+TEST(finishDrag, gridOutOfPlayOnlyCollapsesAndRefreshes) {
     Puzzle p = blankPuzzle(5, 5);
     hideWord(p, "CAT", 0, 0, 0, 1);
-    p.GridActive = false;
-    p.LabelH = "stale";
+    p.inPlay = false;
+    p.countsShown = WordCounts{99, 98};
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 0, 0, 0, 2);
-    EXPECT_EQ(p.ListW.ListCount(), 1);
+    EXPECT_EQ(p.hiddenWords.count(), 1);
     EXPECT_EQ(rnd.draws, 0);
     EXPECT_EQ(host.beeps, 0);
-    EXPECT_EQ(p.FG.ColSel(), 0);
-    EXPECT_EQ(p.LabelH, "Hidden (1)");
+    EXPECT_EQ(p.grid.selectionColumn(), 0);
+    EXPECT_EQ(hiddenCaption(p), "Hidden (1)");
     EXPECT_TRUE(host.messages.empty());
     // A one-cell click while out of play still refreshes, since the game is not consulted.
-    p.LabelH = "stale";
+    p.countsShown = WordCounts{99, 98};
     drag(p, host, rnd, 1, 1, 1, 1);
-    EXPECT_EQ(p.LabelH, "Hidden (1)");
+    EXPECT_EQ(hiddenCaption(p), "Hidden (1)");
 }
 
-TEST(FG_MouseUp, partOfAWordOrAWordAndOneMoreLetterFindsNothing) {
+TEST(finishDrag, partOfAWordOrAWordAndOneMoreLetterFindsNothing) {
     Puzzle p = blankPuzzle(6, 6);
     hideWord(p, "MOLE", 1, 0, 0, 1);
     hideWord(p, "EMU", 5, 0, 0, 1);
@@ -235,80 +235,80 @@ TEST(FG_MouseUp, partOfAWordOrAWordAndOneMoreLetterFindsNothing) {
     drag(p, host, rnd, 1, 0, 1, 2);  // MOL
     drag(p, host, rnd, 1, 0, 1, 4);  // MOLEQ
     drag(p, host, rnd, 1, 1, 1, 3);  // OLE
-    EXPECT_EQ(p.ListW.ListCount(), 2);
+    EXPECT_EQ(p.hiddenWords.count(), 2);
     EXPECT_EQ(host.beeps, 0);
     EXPECT_EQ(rnd.draws, 9);  // every straight line draws its colour, matched or not
-    EXPECT_TRUE(testing::allWhite(p.FG));
-    EXPECT_EQ(p.FG.Row(), 1);  // a miss leaves the cursor on the anchor
-    EXPECT_EQ(p.FG.Col(), 1);
-    EXPECT_EQ(p.FG.ColSel(), 1);
+    EXPECT_TRUE(testing::allWhite(p.grid));
+    EXPECT_EQ(p.grid.cursorRow(), 1);  // a miss leaves the cursor on the anchor
+    EXPECT_EQ(p.grid.cursorColumn(), 1);
+    EXPECT_EQ(p.grid.selectionColumn(), 1);
 }
 
-TEST(FG_MouseUp, comparisonIsExactAndCaseSensitive) {
+TEST(finishDrag, comparisonIsExactAndCaseSensitive) {
     Puzzle p = blankPuzzle(5, 5);
     testing::writeLine(p, "cat", 0, 0, 0, 1);
-    p.ListW.AddItem("CAT");
-    p.ListW.AddItem(" ZZ");
+    p.hiddenWords.add("CAT");
+    p.hiddenWords.add(" ZZ");
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 0, 0, 0, 2);
-    EXPECT_EQ(p.ListW.ListCount(), 2);
+    EXPECT_EQ(p.hiddenWords.count(), 2);
     EXPECT_EQ(host.beeps, 0);
 }
 
-TEST(FG_MouseUp, wordSpelledAlongAnotherLineIsFoundThereAndThatLineIsPainted) {
+TEST(finishDrag, wordSpelledAlongAnotherLineIsFoundThereAndThatLineIsPainted) {
     Puzzle p = blankPuzzle(6, 6);
     hideWord(p, "EMU", 0, 0, 0, 1);             // the recorded copy
     testing::writeLine(p, "EMU", 5, 5, -1, 0);  // a chance second copy, upwards
-    p.ListW.AddItem("YAK");
+    p.hiddenWords.add("YAK");
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 5, 5, 3, 5);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"EMU"});
-    EXPECT_EQ(p.FG.backColor(4, 5), kVerticalMid);
-    EXPECT_EQ(p.FG.backColor(0, 1), kWhite);
-    EXPECT_EQ(testing::colouredCells(p.FG), 3);
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"EMU"});
+    EXPECT_EQ(p.grid.colourAt(4, 5), kVerticalMid);
+    EXPECT_EQ(p.grid.colourAt(0, 1), kWhite);
+    EXPECT_EQ(testing::colouredCells(p.grid), 3);
 }
 
-TEST(FG_MouseUp, crossingWordsBlendWhereTheyMeet) {
+TEST(finishDrag, crossingWordsBlendWhereTheyMeet) {
     Puzzle p = blankPuzzle(5, 5);
     hideWord(p, "BAT", 0, 1, 1, 0);  // column 1, rows 0-2
     hideWord(p, "CAN", 1, 0, 0, 1);  // row 1, columns 0-2, sharing the A
-    p.ListW.AddItem("ZZZ");
+    p.hiddenWords.add("ZZZ");
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 0, 1, 2, 1);
     drag(p, host, rnd, 1, 0, 1, 2);
-    EXPECT_EQ(p.FG.backColor(1, 1), 0x000DCDE4);
-    EXPECT_EQ(p.FG.backColor(0, 1), kVerticalMid);
-    EXPECT_EQ(p.FG.backColor(1, 2), kHorizontalMid);
+    EXPECT_EQ(p.grid.colourAt(1, 1), 0x000DCDE4);
+    EXPECT_EQ(p.grid.colourAt(0, 1), kVerticalMid);
+    EXPECT_EQ(p.grid.colourAt(1, 2), kHorizontalMid);
 }
 
-TEST(FG_MouseUp, aFoundWordCannotBeFoundTwice) {
+TEST(finishDrag, aFoundWordCannotBeFoundTwice) {
     Puzzle p = blankPuzzle(5, 5);
     hideWord(p, "CAT", 0, 0, 0, 1);
-    p.ListW.AddItem("ZZZ");
+    p.hiddenWords.add("ZZZ");
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 0, 0, 0, 2);
-    const std::int32_t colour = p.FG.backColor(0, 0);
+    const std::int32_t colour = p.grid.colourAt(0, 0);
     drag(p, host, rnd, 0, 0, 0, 2);
     EXPECT_EQ(host.beeps, 1);
-    EXPECT_EQ(p.ListF.ListCount(), 1);
-    EXPECT_EQ(p.FG.backColor(0, 0), colour);
+    EXPECT_EQ(p.foundWords.count(), 1);
+    EXPECT_EQ(p.grid.colourAt(0, 0), colour);
 }
 
-TEST(FG_MouseUp, noBeepWhileFindingAll) {
+TEST(finishDrag, noBeepWhileFindingAll) {
     Puzzle p = blankPuzzle(5, 5);
     hideWord(p, "CAT", 0, 0, 0, 1);
-    p.ListW.AddItem("ZZZ");
-    p.FindingAll = true;
+    p.hiddenWords.add("ZZZ");
+    p.findingAll = true;
     FakeHost host;
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 0, 0, 0, 2);
-    EXPECT_EQ(p.ListF.ListCount(), 1);
+    EXPECT_EQ(p.foundWords.count(), 1);
     EXPECT_EQ(host.beeps, 0);
-    EXPECT_TRUE(p.FindingAll);
+    EXPECT_TRUE(p.findingAll);
 }
 
 // ---- completion ----
@@ -319,10 +319,10 @@ class WatchingHost : public FakeHost {
     explicit WatchingHost(const Puzzle& p) : p_(p) {}
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons,
                       MessageIcon icon) override {
-        listsVisible = p_.ListW.Visible && p_.ListF.Visible;
-        findingAll = p_.FindingAll;
+        listsVisible = !p_.findingAll;
+        findingAll = p_.findingAll;
         busyAtQuestion = busy;
-        labelF = p_.LabelF;
+        labelF = foundCaption(p_);
         return FakeHost::messageBox(text, caption, buttons, icon);
     }
     bool listsVisible = false, findingAll = true, busyAtQuestion = true;
@@ -332,11 +332,10 @@ class WatchingHost : public FakeHost {
     const Puzzle& p_;
 };
 
-TEST(FG_MouseUp, lastWordAsksToClearAndYesHidesEveryWordAgain) {
+TEST(finishDrag, lastWordAsksToClearAndYesHidesEveryWordAgain) {
     Puzzle p = blankPuzzle(5, 5);
     hideWord(p, "CAT", 0, 0, 0, 1);
     hideWord(p, "DOG", 4, 4, -1, 0, true);
-    p.ListW.Visible = false;
     WatchingHost host(p);
     host.busy = true;
     host.answers = {Answer::Yes};
@@ -355,24 +354,24 @@ TEST(FG_MouseUp, lastWordAsksToClearAndYesHidesEveryWordAgain) {
     EXPECT_EQ(host.labelF, "Found (2)");
     EXPECT_EQ(host.beeps, 2);
     // Yes: the same puzzle, unsolved and playable.
-    EXPECT_TRUE(testing::allWhite(p.FG));
-    EXPECT_EQ(p.ListW.items(), (std::vector<std::string>{"CAT", "DOG"}));
-    EXPECT_EQ(p.ListF.ListCount(), 0);
-    EXPECT_TRUE(p.GridActive);
-    EXPECT_TRUE(p.FG.Visible);
-    EXPECT_EQ(p.FG.Row(), 4);  // ClearGrid left the cursor bottom-right
-    EXPECT_EQ(p.FG.Col(), 4);
-    EXPECT_EQ(p.FG.RowSel(), 4);
-    EXPECT_EQ(p.LabelH, "Hidden (2)");
-    EXPECT_EQ(p.LabelF, "Found (0)");
+    EXPECT_TRUE(testing::allWhite(p.grid));
+    EXPECT_EQ(p.hiddenWords.items(), (std::vector<std::string>{"CAT", "DOG"}));
+    EXPECT_EQ(p.foundWords.count(), 0);
+    EXPECT_TRUE(p.inPlay);
+    EXPECT_TRUE(p.shown);
+    EXPECT_EQ(p.grid.cursorRow(), 4);  // clearGrid left the cursor bottom-right
+    EXPECT_EQ(p.grid.cursorColumn(), 4);
+    EXPECT_EQ(p.grid.selectionRow(), 4);
+    EXPECT_EQ(hiddenCaption(p), "Hidden (2)");
+    EXPECT_EQ(foundCaption(p), "Found (0)");
     // Found again, in fresh shades.
     SeededRandom other(3);
     drag(p, host, other, 0, 2, 0, 0);
-    EXPECT_EQ(p.ListF.items(), std::vector<std::string>{"CAT"});
-    EXPECT_NE(p.FG.backColor(0, 0), kHorizontalMid);
+    EXPECT_EQ(p.foundWords.items(), std::vector<std::string>{"CAT"});
+    EXPECT_NE(p.grid.colourAt(0, 0), kHorizontalMid);
 }
 
-TEST(FG_MouseUp, noAtCompletionKeepsEverythingButStopsPlay) {
+TEST(finishDrag, noAtCompletionKeepsEverythingButStopsPlay) {
     Puzzle p = blankPuzzle(5, 5);
     hideWord(p, "CAT", 0, 0, 0, 1);
     hideWord(p, "DOG", 2, 0, 1, 1);
@@ -382,30 +381,29 @@ TEST(FG_MouseUp, noAtCompletionKeepsEverythingButStopsPlay) {
     drag(p, host, rnd, 0, 0, 0, 2);
     drag(p, host, rnd, 2, 0, 4, 2);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_FALSE(p.GridActive);
-    EXPECT_EQ(p.ListF.items(), (std::vector<std::string>{"CAT", "DOG"}));
-    EXPECT_EQ(testing::colouredCells(p.FG), 6);
-    EXPECT_EQ(p.FG.Row(), 4);
-    EXPECT_EQ(p.FG.Col(), 2);
-    EXPECT_EQ(p.FG.RowSel(), 4);
+    EXPECT_FALSE(p.inPlay);
+    EXPECT_EQ(p.foundWords.items(), (std::vector<std::string>{"CAT", "DOG"}));
+    EXPECT_EQ(testing::colouredCells(p.grid), 6);
+    EXPECT_EQ(p.grid.cursorRow(), 4);
+    EXPECT_EQ(p.grid.cursorColumn(), 2);
+    EXPECT_EQ(p.grid.selectionRow(), 4);
     // Further drags only collapse and refresh.
     const int draws = rnd.draws;
-    p.LabelF = "stale";
     drag(p, host, rnd, 0, 2, 0, 0);
     EXPECT_EQ(rnd.draws, draws);
     EXPECT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(p.FG.ColSel(), 2);
-    EXPECT_EQ(p.LabelF, "Found (2)");
+    EXPECT_EQ(p.grid.selectionColumn(), 2);
+    EXPECT_EQ(foundCaption(p), "Found (2)");
 }
 
-TEST(FG_MouseUp, completionIsCheckedAfterAMissWhenNothingIsHidden) {
+TEST(finishDrag, completionIsCheckedAfterAMissWhenNothingIsHidden) {
     Puzzle p = blankPuzzle(5, 5);
     FakeHost host;
     host.answers = {Answer::No};
     ScriptedRandom rnd({}, 0.5f);
     drag(p, host, rnd, 0, 0, 2, 1);  // not even a line
     EXPECT_EQ(host.messages.size(), 1u);
-    EXPECT_FALSE(p.GridActive);
+    EXPECT_FALSE(p.inPlay);
 }
 
 }  // namespace

@@ -7,11 +7,11 @@ using namespace lettermaze;
 namespace {
 Grid gridOf(const std::vector<std::string>& rows) {
     Grid g;
-    g.setRows(static_cast<int>(rows.size()));
-    g.setCols(static_cast<int>(rows[0].size()));
-    for (int r = 0; r < g.Rows(); ++r)
-        for (int c = 0; c < g.Cols(); ++c)
-            g.setTextMatrix(r, c, std::string(1, rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+    g.setRowCount(static_cast<int>(rows.size()));
+    g.setColumnCount(static_cast<int>(rows[0].size()));
+    for (int r = 0; r < g.rowCount(); ++r)
+        for (int c = 0; c < g.columnCount(); ++c)
+            g.setLetterAt(r, c, std::string(1, rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
     return g;
 }
 }  // namespace

@@ -38,22 +38,22 @@ private slots:
         const QString file = folder + QStringLiteral("/кот 猫 🐈.lm");
 
         MainWindow made;  // with the real Qt host and its dialogs
-        made.WordList->setPlainText(QStringLiteral("cat\ndog\nzebra\n"));
-        made.CommandGo->click();
-        emit made.mnuFile->aboutToShow();  // the menu enables Save as it opens
+        made.wordBox->setPlainText(QStringLiteral("cat\ndog\nzebra\n"));
+        made.createButton->click();
+        emit made.fileMenu->aboutToShow();  // the menu enables Save as it opens
         answerFileDialog(file);
-        made.mnuSW->trigger();
+        made.saveAction->trigger();
         QVERIFY(QFile::exists(file));
         const std::string saved = puzzleFileText(made.puzzle());
 
         MainWindow opened;
         answerFileDialog(file);
-        opened.mnuOpen->trigger();
+        opened.openAction->trigger();
         QCOMPARE(puzzleFileText(opened.puzzle()), saved);
-        QCOMPARE(opened.puzzle().CDFileName, QFile::encodeName(file).toStdString());
+        QCOMPARE(opened.windowState().dialogFileName, QFile::encodeName(file).toStdString());
 
         MainWindow started;
-        started.Form_Load(QFile::encodeName(file).toStdString());
+        started.startUp(QFile::encodeName(file).toStdString());
         QCOMPARE(puzzleFileText(started.puzzle()), saved);
     }
 };

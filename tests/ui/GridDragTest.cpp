@@ -43,23 +43,23 @@ class GridDragTest : public QObject {
     void setUpPuzzle(const std::vector<std::string>& words) {
         w = std::make_unique<MainWindow>(&host, &rnd);
         Puzzle& p = w->puzzle();
-        p.FG.setRows(7);
-        p.FG.setCols(7);
+        p.grid.setRowCount(7);
+        p.grid.setColumnCount(7);
         for (int r = 0; r < 7; ++r)
-            for (int c = 0; c < 7; ++c) p.FG.setTextMatrix(r, c, std::string(1, kRows[r][c]));
-        for (const auto& word : words) p.ListW.AddItem(word);
-        p.FG.Visible = true;
-        p.GridActive = true;
-        p.FG.Width = 7 * 300 + 60;
-        p.FG.Height = 7 * p.FG.RowHeight + 60;
+            for (int c = 0; c < 7; ++c) p.grid.setLetterAt(r, c, std::string(1, kRows[r][c]));
+        for (const auto& word : words) p.hiddenWords.add(word);
+        p.shown = true;
+        p.inPlay = true;
+        w->windowState().gridFrame.width = 7 * 300 + 60;
+        w->windowState().gridFrame.height = 7 * w->windowState().gridFrame.rowHeight + 60;
         w->syncFromModel();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
 
     void drag(int r0, int c0, int r1, int c1, Qt::MouseButton button = Qt::LeftButton) {
-        QWidget* vp = w->FG->viewport();
-        const QPoint a = w->FG->cellCenter(r0, c0), b = w->FG->cellCenter(r1, c1);
+        QWidget* vp = w->gridView->viewport();
+        const QPoint a = w->gridView->cellCenter(r0, c0), b = w->gridView->cellCenter(r1, c1);
         QTest::mousePress(vp, button, Qt::NoModifier, a);
         QTest::mouseMove(vp, (a + b) / 2);
         QTest::mouseMove(vp, b);
@@ -68,7 +68,7 @@ class GridDragTest : public QObject {
 
     QStringList found() const {
         QStringList out;
-        for (int i = 0; i < w->ListF->count(); ++i) out << w->ListF->item(i)->text();
+        for (int i = 0; i < w->foundList->count(); ++i) out << w->foundList->item(i)->text();
         return out;
     }
 
@@ -87,15 +87,15 @@ private slots:
             drag(3, 3, r, c);
             QVERIFY2(found().contains(QString::fromStdString(word)), word.c_str());
             QCOMPARE(host.beeps, ++n);
-            QVERIFY(w->puzzle().FG.backColor(r, c) != kWhite);
+            QVERIFY(w->puzzle().grid.colourAt(r, c) != kWhite);
         }
-        QCOMPARE(w->LabelF->text(), QStringLiteral("Found (8)"));
-        QCOMPARE(w->LabelH->text(), QStringLiteral("Hidden (0)"));
+        QCOMPARE(w->foundLabel->text(), QStringLiteral("Found (8)"));
+        QCOMPARE(w->hiddenLabel->text(), QStringLiteral("Hidden (0)"));
         // The last word completed the puzzle; the fake answered No, so play stops.
         QCOMPARE(host.messages.size(), std::size_t{1});
         QCOMPARE(host.messages[0].text,
                  std::string("You have completed the lettermaze!\r\nClear grid?"));
-        QVERIFY(!w->puzzle().GridActive);
+        QVERIFY(!w->puzzle().inPlay);
     }
 
     void backwardsDragsFindTheWordsToo() {
@@ -121,15 +121,15 @@ private slots:
         QVERIFY(found().isEmpty());
         QCOMPARE(host.beeps, 0);
         QCOMPARE(rnd.draws, 0);  // no colour is drawn for a line that is not straight
-        QCOMPARE(w->puzzle().FG.RowSel(), 3);
-        QCOMPARE(w->puzzle().FG.ColSel(), 3);
-        QCOMPARE(w->LabelH->text(), QStringLiteral("Hidden (1)"));
+        QCOMPARE(w->puzzle().grid.selectionRow(), 3);
+        QCOMPARE(w->puzzle().grid.selectionColumn(), 3);
+        QCOMPARE(w->hiddenLabel->text(), QStringLiteral("Hidden (1)"));
     }
 
     void oneCellClickDoesNothingAtAll() {
         setUpPuzzle({"STAR"});
         drag(3, 3, 3, 3);
-        QCOMPARE(w->LabelH->text(), QStringLiteral("Hidden"));  // not even the captions
+        QCOMPARE(w->hiddenLabel->text(), QStringLiteral("Hidden"));  // not even the captions
         QCOMPARE(rnd.draws, 0);
     }
 
@@ -137,52 +137,53 @@ private slots:
         setUpPuzzle({"STAR"});
         drag(3, 3, 3, 6, Qt::RightButton);
         QVERIFY(found().isEmpty());
-        QCOMPARE(w->LabelH->text(), QStringLiteral("Hidden (1)"));
+        QCOMPARE(w->hiddenLabel->text(), QStringLiteral("Hidden (1)"));
     }
 
     void keyboardMarksFirstAndLastLetter() {
         setUpPuzzle({"STAR", "SNOW"});
-        w->FG->setFocus();
+        w->gridView->setFocus();
         Puzzle& p = w->puzzle();
-        p.FG.setRow(3);
-        p.FG.setCol(3);
-        QTest::keyClick(w->FG, Qt::Key_Space);
-        for (int i = 0; i < 3; ++i) QTest::keyClick(w->FG, Qt::Key_Right);
-        QVERIFY(w->FG->pendingLine().has_value());
-        QTest::keyClick(w->FG, Qt::Key_Return);
+        p.grid.setCursorRow(3);
+        p.grid.setCursorColumn(3);
+        QTest::keyClick(w->gridView, Qt::Key_Space);
+        for (int i = 0; i < 3; ++i) QTest::keyClick(w->gridView, Qt::Key_Right);
+        QVERIFY(w->gridView->pendingLine().has_value());
+        QTest::keyClick(w->gridView, Qt::Key_Return);
         QCOMPARE(found(), QStringList{"STAR"});
-        QVERIFY(!w->FG->pendingLine().has_value());
+        QVERIFY(!w->gridView->pendingLine().has_value());
         // Escape drops a first mark.
-        QTest::keyClick(w->FG, Qt::Key_Space);
-        QTest::keyClick(w->FG, Qt::Key_Escape);
-        QVERIFY(!w->FG->pendingLine().has_value());
+        QTest::keyClick(w->gridView, Qt::Key_Space);
+        QTest::keyClick(w->gridView, Qt::Key_Escape);
+        QVERIFY(!w->gridView->pendingLine().has_value());
     }
 
     void tabbingIntoTheHiddenListSelectsNoWordUntilOneIsClicked() {
         setUpPuzzle({"SKIM", "SHUT"});
-        w->Difficulty->setFocus();
-        QTest::keyClick(w->Difficulty, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w->ListW);
-        QCOMPARE(w->puzzle().ListW.ListIndex(), -1);
-        QVERIFY(!lettermaze::mnuCheat_Click(w->puzzle()).findSelected);
-        const QRect second = w->ListW->visualItemRect(w->ListW->item(1));
-        QTest::mouseClick(w->ListW->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
-        QCOMPARE(w->puzzle().ListW.ListIndex(), 1);
+        w->difficultySlider->setFocus();
+        QTest::keyClick(w->difficultySlider, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w->hiddenList);
+        QCOMPARE(w->puzzle().hiddenWords.selectedIndex(), -1);
+        QVERIFY(!lettermaze::cheatMenuState(w->puzzle()).findSelected);
+        const QRect second = w->hiddenList->visualItemRect(w->hiddenList->item(1));
+        QTest::mouseClick(w->hiddenList->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+        QCOMPARE(w->puzzle().hiddenWords.selectedIndex(), 1);
     }
 
     void theMarkerFollowsThePointerAndAReleaseOffTheGridTestsNothing() {
         setUpPuzzle({"STAR"});
-        QWidget* vp = w->FG->viewport();
-        QTest::mousePress(vp, Qt::LeftButton, Qt::NoModifier, w->FG->cellCenter(3, 3));
-        QTest::mouseMove(vp, w->FG->cellCenter(3, 5));
-        const auto line = w->FG->pendingLine();
+        QWidget* vp = w->gridView->viewport();
+        QTest::mousePress(vp, Qt::LeftButton, Qt::NoModifier, w->gridView->cellCenter(3, 3));
+        QTest::mouseMove(vp, w->gridView->cellCenter(3, 5));
+        const auto line = w->gridView->pendingLine();
         QVERIFY(line.has_value());
         QCOMPARE(line->second.col, 5);
         QTest::mouseRelease(vp, Qt::LeftButton, Qt::NoModifier, QPoint(vp->width() + 50, 5));
         QVERIFY(found().isEmpty());
-        QVERIFY(!w->FG->pendingLine().has_value());
+        QVERIFY(!w->gridView->pendingLine().has_value());
     }
 };
 
 QTEST_MAIN(GridDragTest)
 #include "GridDragTest.moc"
+#include "model/Puzzle.h"

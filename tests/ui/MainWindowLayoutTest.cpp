@@ -36,42 +36,42 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.centralWidget()->size(), QSize(760, 554));
-        QCOMPARE(w.WordList->geometry(), pxRect(120, 120, 5895, 3495));
-        QCOMPARE(w.Label1->geometry(), pxRect(240, 3840, 2295, 255));
-        QCOMPARE(w.Textm->geometry(), pxRect(1440, 3795, 495, 300));
-        QCOMPARE(w.Textn->geometry(), pxRect(2280, 3795, 495, 300));
-        QCOMPARE(w.CommandGo->geometry(), pxRect(3720, 3840, 2295, 615));
-        QCOMPARE(w.Label4->geometry(), pxRect(240, 4200, 1215, 255));
-        QCOMPARE(w.Difficulty->geometry(), pxRect(1440, 4200, 1335, 255));
-        QCOMPARE(w.LabelH->geometry(), pxRect(120, 4560, 2895, 255));
-        QCOMPARE(w.LabelF->geometry(), pxRect(3120, 4560, 2895, 255));
-        QCOMPARE(w.ListW->geometry(), pxRect(120, 4920, 2895, 2985));
-        QCOMPARE(w.ListF->geometry(), pxRect(3120, 4920, 2895, 2985));
-        QVERIFY(!w.FG->isVisible());
+        QCOMPARE(w.wordBox->geometry(), pxRect(120, 120, 5895, 3495));
+        QCOMPARE(w.sizeLabel->geometry(), pxRect(240, 3840, 2295, 255));
+        QCOMPARE(w.columnsBox->geometry(), pxRect(1440, 3795, 495, 300));
+        QCOMPARE(w.rowsBox->geometry(), pxRect(2280, 3795, 495, 300));
+        QCOMPARE(w.createButton->geometry(), pxRect(3720, 3840, 2295, 615));
+        QCOMPARE(w.difficultyLabel->geometry(), pxRect(240, 4200, 1215, 255));
+        QCOMPARE(w.difficultySlider->geometry(), pxRect(1440, 4200, 1335, 255));
+        QCOMPARE(w.hiddenLabel->geometry(), pxRect(120, 4560, 2895, 255));
+        QCOMPARE(w.foundLabel->geometry(), pxRect(3120, 4560, 2895, 255));
+        QCOMPARE(w.hiddenList->geometry(), pxRect(120, 4920, 2895, 2985));
+        QCOMPARE(w.foundList->geometry(), pxRect(3120, 4920, 2895, 2985));
+        QVERIFY(!w.gridView->isVisible());
     }
 
     void controlsStartWithTheirDesignContent() {
         testing::FakeHost host;
         MainWindow w(&host);
-        QCOMPARE(w.Label1->text(), QStringLiteral("Grid size:                      x"));
-        QCOMPARE(w.Textm->text(), QStringLiteral("20"));
-        QCOMPARE(w.Textn->text(), QStringLiteral("20"));
-        QCOMPARE(w.CommandGo->text(), QStringLiteral("&Create lettermaze"));
-        QVERIFY(w.CommandGo->font().bold());
-        QCOMPARE(w.CommandGo->font().pointSizeF(), 8.25);
-        QCOMPARE(w.Label4->text(), QStringLiteral("Difficulty:"));
-        QCOMPARE(w.Difficulty->minimum(), 0);
-        QCOMPARE(w.Difficulty->maximum(), 9);
-        QCOMPARE(w.Difficulty->value(), 3);
-        QCOMPARE(w.LabelH->text(), QStringLiteral("Hidden"));
-        QCOMPARE(w.LabelF->text(), QStringLiteral("Found"));
-        QCOMPARE(w.LabelH->font().pointSizeF(), 12.0);
-        QVERIFY(w.LabelH->font().bold());
-        QCOMPARE(w.Textm->font().pointSizeF(), 9.75);
-        QVERIFY(w.FG->font().bold());
-        QCOMPARE(w.FG->font().pointSizeF(), 9.75);
-        QVERIFY(w.WordList->toPlainText().isEmpty());
-        QCOMPARE(w.ListW->count(), 0);
+        QCOMPARE(w.sizeLabel->text(), QStringLiteral("Grid size:                      x"));
+        QCOMPARE(w.columnsBox->text(), QStringLiteral("20"));
+        QCOMPARE(w.rowsBox->text(), QStringLiteral("20"));
+        QCOMPARE(w.createButton->text(), QStringLiteral("&Create lettermaze"));
+        QVERIFY(w.createButton->font().bold());
+        QCOMPARE(w.createButton->font().pointSizeF(), 8.25);
+        QCOMPARE(w.difficultyLabel->text(), QStringLiteral("Difficulty:"));
+        QCOMPARE(w.difficultySlider->minimum(), 0);
+        QCOMPARE(w.difficultySlider->maximum(), 9);
+        QCOMPARE(w.difficultySlider->value(), 3);
+        QCOMPARE(w.hiddenLabel->text(), QStringLiteral("Hidden"));
+        QCOMPARE(w.foundLabel->text(), QStringLiteral("Found"));
+        QCOMPARE(w.hiddenLabel->font().pointSizeF(), 12.0);
+        QVERIFY(w.hiddenLabel->font().bold());
+        QCOMPARE(w.columnsBox->font().pointSizeF(), 9.75);
+        QVERIFY(w.gridView->font().bold());
+        QCOMPARE(w.gridView->font().pointSizeF(), 9.75);
+        QVERIFY(w.wordBox->toPlainText().isEmpty());
+        QCOMPARE(w.hiddenList->count(), 0);
         QVERIFY(w.windowTitle().startsWith(QStringLiteral("Lettermaze from ")));
     }
 
@@ -81,19 +81,19 @@ private slots:
         QStringList bar;
         for (QAction* a : w.menuBar()->actions()) bar << a->text();
         QCOMPARE(bar, (QStringList{"&File", "&Edit", "C&heat", "&Word lists", "&Help"}));
-        QCOMPARE(captions(w.mnuFile),
+        QCOMPARE(captions(w.fileMenu),
                  (QStringList{"&Open lettermaze...", "&Save lettermaze...", "&Print...", "-",
                               "Make this lettermaze into a web page...", "-",
                               "&Reset current lettermaze", "-", "E&xit"}));
-        QCOMPARE(captions(w.mnuEdit),
+        QCOMPARE(captions(w.editMenu),
                  (QStringList{"&Copy lettermaze", "Copy hidden &words list",
                               "Copy &original words", "Copy HTML for this lettermaze...",
                               "&Paste new words"}));
-        QCOMPARE(captions(w.mnuCheat), (QStringList{"Find &selected word", "Find &all words"}));
-        QCOMPARE(captions(w.mnuHelp),
+        QCOMPARE(captions(w.cheatMenu), (QStringList{"Find &selected word", "Find &all words"}));
+        QCOMPARE(captions(w.helpMenu),
                  (QStringList{"Online &Help...", "&ToolTips", "&About..."}));
-        QVERIFY(!w.mnuTTT->isChecked());
-        for (QMenu* m : {w.mnuFile, w.mnuEdit, w.mnuCheat, w.mnuHelp})
+        QVERIFY(!w.toolTipsAction->isChecked());
+        for (QMenu* m : {w.fileMenu, w.editMenu, w.cheatMenu, w.helpMenu})
             for (QAction* a : m->actions()) QVERIFY(a->shortcut().isEmpty());
     }
 
@@ -102,22 +102,22 @@ private slots:
         MainWindow w(&host);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.WordList->setFocus();
-        QTest::keyClicks(w.WordList, QStringLiteral("ice cream"));
-        QCOMPARE(w.WordList->toPlainText(), QStringLiteral("ICECREAM"));
-        QCOMPARE(w.WordList->textCursor().position(), 8);
-        QCOMPARE(w.puzzle().WordList, std::string("ICECREAM"));
+        w.wordBox->setFocus();
+        QTest::keyClicks(w.wordBox, QStringLiteral("ice cream"));
+        QCOMPARE(w.wordBox->toPlainText(), QStringLiteral("ICECREAM"));
+        QCOMPARE(w.wordBox->textCursor().position(), 8);
+        QCOMPARE(w.windowState().wordText, std::string("ICECREAM"));
         // A digit typed in the middle vanishes and the caret stays after the C.
-        QTextCursor c = w.WordList->textCursor();
+        QTextCursor c = w.wordBox->textCursor();
         c.setPosition(3);
-        w.WordList->setTextCursor(c);
-        QTest::keyClicks(w.WordList, QStringLiteral("7"));
-        QCOMPARE(w.WordList->toPlainText(), QStringLiteral("ICECREAM"));
-        QCOMPARE(w.WordList->textCursor().position(), 3);
-        QTest::sendKeyEvent(QTest::Click, w.WordList, Qt::Key_Eacute, QStringLiteral("\u00e9"),
+        w.wordBox->setTextCursor(c);
+        QTest::keyClicks(w.wordBox, QStringLiteral("7"));
+        QCOMPARE(w.wordBox->toPlainText(), QStringLiteral("ICECREAM"));
+        QCOMPARE(w.wordBox->textCursor().position(), 3);
+        QTest::sendKeyEvent(QTest::Click, w.wordBox, Qt::Key_Eacute, QStringLiteral("\u00e9"),
                             Qt::NoModifier);
-        QCOMPARE(w.WordList->toPlainText(), QStringLiteral("ICE\u00c9CREAM"));
-        QCOMPARE(w.WordList->textCursor().position(), 4);
+        QCOMPARE(w.wordBox->toPlainText(), QStringLiteral("ICE\u00c9CREAM"));
+        QCOMPARE(w.wordBox->textCursor().position(), 4);
     }
 
     void lineBreaksReachTheModelAsCarriageReturnLineFeed() {
@@ -125,25 +125,25 @@ private slots:
         MainWindow w(&host);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.WordList->setFocus();
-        QTest::keyClicks(w.WordList, QStringLiteral("apple"));
-        QTest::keyClick(w.WordList, Qt::Key_Return);
-        QTest::keyClicks(w.WordList, QStringLiteral("pear-2"));
-        QCOMPARE(w.puzzle().WordList, std::string("APPLE\r\nPEAR"));
-        QCOMPARE(w.WordList->toPlainText(), QStringLiteral("APPLE\nPEAR"));
+        w.wordBox->setFocus();
+        QTest::keyClicks(w.wordBox, QStringLiteral("apple"));
+        QTest::keyClick(w.wordBox, Qt::Key_Return);
+        QTest::keyClicks(w.wordBox, QStringLiteral("pear-2"));
+        QCOMPARE(w.windowState().wordText, std::string("APPLE\r\nPEAR"));
+        QCOMPARE(w.wordBox->toPlainText(), QStringLiteral("APPLE\nPEAR"));
         // Pasted text with any kind of line break keeps its lines.
-        w.WordList->insertPlainText(QStringLiteral("\r\nfig\rkiwi"));
-        QCOMPARE(w.puzzle().WordList, std::string("APPLE\r\nPEAR\r\nFIG\r\nKIWI"));
+        w.wordBox->insertPlainText(QStringLiteral("\r\nfig\rkiwi"));
+        QCOMPARE(w.windowState().wordText, std::string("APPLE\r\nPEAR\r\nFIG\r\nKIWI"));
     }
 
     void toolTipsSwitchOnAndOffAgain() {
         testing::FakeHost host;
         MainWindow w(&host);
-        w.mnuTTT->trigger();
-        QCOMPARE(w.WordList->toolTip(), QStringLiteral("Enter or paste words to hide here"));
-        QCOMPARE(w.Difficulty->toolTip(), QStringLiteral("Slide to set difficulty level"));
-        QCOMPARE(w.Label1->toolTip(), QStringLiteral("Set dimensions of grid"));
-        w.mnuTTT->trigger();
+        w.toolTipsAction->trigger();
+        QCOMPARE(w.wordBox->toolTip(), QStringLiteral("Enter or paste words to hide here"));
+        QCOMPARE(w.difficultySlider->toolTip(), QStringLiteral("Slide to set difficulty level"));
+        QCOMPARE(w.sizeLabel->toolTip(), QStringLiteral("Set dimensions of grid"));
+        w.toolTipsAction->trigger();
         for (QWidget* c : w.centralWidget()->findChildren<QWidget*>())
             QVERIFY2(c->toolTip().isEmpty(), qPrintable(c->objectName()));
     }
@@ -151,7 +151,7 @@ private slots:
     void aboutShowsTwoLinesWithTheInformationIcon() {
         testing::FakeHost host;
         MainWindow w(&host);
-        w.mnuAbout->trigger();
+        w.aboutAction->trigger();
         QCOMPARE(host.messages.size(), std::size_t{1});
         const auto& m = host.messages[0];
         QCOMPARE(m.caption, std::string("Lettermaze"));
@@ -172,7 +172,7 @@ private slots:
             lineHeight = QFontMetrics(label->font()).lineSpacing();
             box->accept();
         });
-        w.mnuAbout->trigger();
+        w.aboutAction->trigger();
         QVERIFY(lineHeight > 0);
         QVERIFY2(labelHeight < 3 * lineHeight, qPrintable(QString::number(labelHeight)));
     }

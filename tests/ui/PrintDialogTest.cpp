@@ -10,7 +10,7 @@
 #include "ui/PrintDialog.h"
 
 using lettermaze::PrintSettings;
-using lettermaze::ui::FormPrint;
+using lettermaze::ui::PrintDialog;
 
 namespace {
 const std::vector<std::string> kFonts = {"DejaVu Sans", "Arial Narrow", "Arial",
@@ -30,22 +30,22 @@ class PrintDialogTest : public QObject {
   private slots:
     void opensWithItsCaptionControlsAndInitialValues() {
         PrintSettings s;
-        FormPrint dialog(s, kFonts);
+        PrintDialog dialog(s, kFonts);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Print lettermaze"));
-        QCOMPARE(dialog.TextTitle->text(), QStringLiteral("Lettermaze"));
-        QCOMPARE(dialog.TextTitle->toolTip(), QStringLiteral("Enter a title..."));
-        QCOMPARE(itemsOf(dialog.ComboPrintWhat),
+        QCOMPARE(dialog.titleBox->text(), QStringLiteral("Lettermaze"));
+        QCOMPARE(dialog.titleBox->toolTip(), QStringLiteral("Enter a title..."));
+        QCOMPARE(itemsOf(dialog.whatToPrintBox),
                  QStringList({"Lettermaze and word list", "Lettermaze only", "Word list only"}));
-        QCOMPARE(dialog.ComboPrintWhat->currentIndex(), 0);
-        QCOMPARE(dialog.ComboPrintWhat->toolTip(), QStringLiteral("Select what to print"));
-        QCOMPARE(dialog.LabelExplain->text(),
+        QCOMPARE(dialog.whatToPrintBox->currentIndex(), 0);
+        QCOMPARE(dialog.whatToPrintBox->toolTip(), QStringLiteral("Select what to print"));
+        QCOMPARE(dialog.explanationLabel->text(),
                  QStringLiteral("Click Print to open the current lettermaze in your web browser.  "
                                 "You can then print it, or preview it first, with your web "
                                 "browser's print command."));
-        QCOMPARE(dialog.CommandPrint->text(), QStringLiteral("Print"));
-        QCOMPARE(dialog.CommandPrint->toolTip(),
+        QCOMPARE(dialog.printButton->text(), QStringLiteral("Print"));
+        QCOMPARE(dialog.printButton->toolTip(),
                  QStringLiteral("Open this lettermaze in your web browser..."));
-        QCOMPARE(dialog.CommandCancel->text(), QStringLiteral("Cancel Print"));
+        QCOMPARE(dialog.cancelButton->text(), QStringLiteral("Cancel Print"));
         QVERIFY(dialog.isModal());
         QStringList labels;
         for (const QLabel* l : dialog.findChildren<QLabel*>()) labels << l->text();
@@ -55,53 +55,53 @@ class PrintDialogTest : public QObject {
 
     void controlsRunTopToBottomWithLabelsLeftAndPrintLeftOfCancel() {
         PrintSettings s;
-        FormPrint dialog(s, kFonts);
+        PrintDialog dialog(s, kFonts);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QVERIFY(dialog.TextTitle->y() < dialog.ComboPrintWhat->y());
-        QVERIFY(dialog.ComboPrintWhat->y() < dialog.ComboFont->y());
-        QVERIFY(dialog.ComboFont->y() < dialog.LabelExplain->y());
-        QVERIFY(dialog.LabelExplain->y() < dialog.CommandPrint->y());
-        QCOMPARE(dialog.CommandPrint->y(), dialog.CommandCancel->y());
-        QVERIFY(dialog.CommandPrint->x() < dialog.CommandCancel->x());
+        QVERIFY(dialog.titleBox->y() < dialog.whatToPrintBox->y());
+        QVERIFY(dialog.whatToPrintBox->y() < dialog.fontBox->y());
+        QVERIFY(dialog.fontBox->y() < dialog.explanationLabel->y());
+        QVERIFY(dialog.explanationLabel->y() < dialog.printButton->y());
+        QCOMPARE(dialog.printButton->y(), dialog.cancelButton->y());
+        QVERIFY(dialog.printButton->x() < dialog.cancelButton->x());
         for (const QLabel* l : dialog.findChildren<QLabel*>())
-            if (l != dialog.LabelExplain) QVERIFY(l->x() < dialog.TextTitle->x());
+            if (l != dialog.explanationLabel) QVERIFY(l->x() < dialog.titleBox->x());
     }
 
     void fontsKeepTheSystemOrderAndTheFirstArialIsSelected() {
         PrintSettings s;
-        s.PrintFont = "something else";
-        FormPrint dialog(s, kFonts);
-        QCOMPARE(itemsOf(dialog.ComboFont), QStringList({"DejaVu Sans", "Arial Narrow", "Arial",
+        s.font = "something else";
+        PrintDialog dialog(s, kFonts);
+        QCOMPARE(itemsOf(dialog.fontBox), QStringList({"DejaVu Sans", "Arial Narrow", "Arial",
                                                          QStringLiteral("\u00C9criture")}));
-        QCOMPARE(dialog.ComboFont->currentText(), QStringLiteral("Arial Narrow"));
-        QCOMPARE(s.PrintFont, std::string("Arial Narrow"));
+        QCOMPARE(dialog.fontBox->currentText(), QStringLiteral("Arial Narrow"));
+        QCOMPARE(s.font, std::string("Arial Narrow"));
     }
 
     void withoutAnArialFontTheDesktopsStandInForArialIsSelected() {
         const std::string standIn = lettermaze::ui::to1252(QFontInfo(QFont(QStringLiteral("Arial"))).family());
         PrintSettings s;
-        s.PrintFont = "old";
-        FormPrint dialog(s, {"DejaVu Math TeX Gyre", standIn, "Noto Serif"});
-        QCOMPARE(dialog.ComboFont->currentIndex(), 1);
-        QCOMPARE(s.PrintFont, standIn);
-        FormPrint unlisted(s, {"Noto Serif", "DejaVu Sans"});
-        QCOMPARE(unlisted.ComboFont->currentIndex(), 0);
-        QCOMPARE(s.PrintFont, std::string("Noto Serif"));
+        s.font = "old";
+        PrintDialog dialog(s, {"DejaVu Math TeX Gyre", standIn, "Noto Serif"});
+        QCOMPARE(dialog.fontBox->currentIndex(), 1);
+        QCOMPARE(s.font, standIn);
+        PrintDialog unlisted(s, {"Noto Serif", "DejaVu Sans"});
+        QCOMPARE(unlisted.fontBox->currentIndex(), 0);
+        QCOMPARE(s.font, std::string("Noto Serif"));
         PrintSettings none;
-        FormPrint empty(none, {});
-        QCOMPARE(empty.ComboFont->count(), 0);
+        PrintDialog empty(none, {});
+        QCOMPARE(empty.fontBox->count(), 0);
     }
 
     void focusStartsInTheTitleAndTabFollowsTheDialogsOrder() {
         PrintSettings s;
-        FormPrint dialog(s, kFonts);
+        PrintDialog dialog(s, kFonts);
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCOMPARE(QApplication::focusWidget(), dialog.TextTitle);
-        const QList<QWidget*> order = {dialog.ComboPrintWhat, dialog.CommandPrint,
-                                       dialog.CommandCancel, dialog.ComboFont, dialog.TextTitle};
+        QCOMPARE(QApplication::focusWidget(), dialog.titleBox);
+        const QList<QWidget*> order = {dialog.whatToPrintBox, dialog.printButton,
+                                       dialog.cancelButton, dialog.fontBox, dialog.titleBox};
         for (QWidget* next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -110,45 +110,45 @@ class PrintDialogTest : public QObject {
 
     void printHandsBackTheTrimmedTitleTheChoiceAndTheLowerCaseFont() {
         PrintSettings s;
-        s.PrintCancelled = true;
-        FormPrint dialog(s, kFonts);
-        dialog.TextTitle->setText(QStringLiteral("  Zoo \u00C9t\u00E9  "));
-        dialog.ComboPrintWhat->setCurrentIndex(2);
-        dialog.ComboFont->setCurrentIndex(3);
-        QTest::mouseClick(dialog.CommandPrint, Qt::LeftButton);
+        s.cancelled = true;
+        PrintDialog dialog(s, kFonts);
+        dialog.titleBox->setText(QStringLiteral("  Zoo \u00C9t\u00E9  "));
+        dialog.whatToPrintBox->setCurrentIndex(2);
+        dialog.fontBox->setCurrentIndex(3);
+        QTest::mouseClick(dialog.printButton, Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!s.PrintCancelled);
-        QCOMPARE(s.PrintTitle, std::string("Zoo \xC9t\xE9"));
-        QCOMPARE(s.PrintWhat, std::int16_t(2));
-        QCOMPARE(s.PrintFont, std::string("\xE9"
+        QVERIFY(!s.cancelled);
+        QCOMPARE(s.title, std::string("Zoo \xC9t\xE9"));
+        QCOMPARE(s.what, std::int16_t(2));
+        QCOMPARE(s.font, std::string("\xE9"
                                           "criture"));
     }
 
     void cancelTheCloseBoxAndEscapeAllCancel() {
         {
             PrintSettings s;
-            FormPrint dialog(s, kFonts);
+            PrintDialog dialog(s, kFonts);
             dialog.show();
-            QTest::mouseClick(dialog.CommandCancel, Qt::LeftButton);
-            QVERIFY(s.PrintCancelled);
+            QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+            QVERIFY(s.cancelled);
             QVERIFY(!dialog.isVisible());
         }
         {
             PrintSettings s;
-            FormPrint dialog(s, kFonts);
+            PrintDialog dialog(s, kFonts);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             dialog.close();
-            QVERIFY(s.PrintCancelled);
+            QVERIFY(s.cancelled);
         }
         {
             PrintSettings s;
-            FormPrint dialog(s, kFonts);
+            PrintDialog dialog(s, kFonts);
             dialog.show();
             dialog.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            QTest::keyClick(dialog.TextTitle, Qt::Key_Escape);
-            QVERIFY(s.PrintCancelled);
+            QTest::keyClick(dialog.titleBox, Qt::Key_Escape);
+            QVERIFY(s.cancelled);
             QVERIFY(!dialog.isVisible());
         }
     }
@@ -156,27 +156,27 @@ class PrintDialogTest : public QObject {
     void showFormPrintRunsModallyAndEachOpeningStartsAfresh() {
         PrintSettings s;
         QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<FormPrint*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            dialog->TextTitle->setText(QStringLiteral("First"));
-            dialog->ComboPrintWhat->setCurrentIndex(1);
-            dialog->CommandPrint->click();
+            dialog->titleBox->setText(QStringLiteral("First"));
+            dialog->whatToPrintBox->setCurrentIndex(1);
+            dialog->printButton->click();
         });
-        lettermaze::ui::showFormPrint(nullptr, s, kFonts);
-        QVERIFY(!s.PrintCancelled);
-        QCOMPARE(s.PrintTitle, std::string("First"));
-        QCOMPARE(s.PrintWhat, std::int16_t(1));
-        QCOMPARE(s.PrintFont, std::string("arial narrow"));
+        lettermaze::ui::runPrintDialog(nullptr, s, kFonts);
+        QVERIFY(!s.cancelled);
+        QCOMPARE(s.title, std::string("First"));
+        QCOMPARE(s.what, std::int16_t(1));
+        QCOMPARE(s.font, std::string("arial narrow"));
 
         QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<FormPrint*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            QCOMPARE(dialog->TextTitle->text(), QStringLiteral("Lettermaze"));
-            QCOMPARE(dialog->ComboPrintWhat->currentIndex(), 0);
+            QCOMPARE(dialog->titleBox->text(), QStringLiteral("Lettermaze"));
+            QCOMPARE(dialog->whatToPrintBox->currentIndex(), 0);
             dialog->close();
         });
-        lettermaze::ui::showFormPrint(nullptr, s, kFonts);
-        QVERIFY(s.PrintCancelled);
+        lettermaze::ui::runPrintDialog(nullptr, s, kFonts);
+        QVERIFY(s.cancelled);
     }
 };
 

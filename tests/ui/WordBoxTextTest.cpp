@@ -31,13 +31,13 @@ class WordBoxTextTest : public QObject {
     // Key presses carrying the text, as a keyboard sends them (keyClicks takes ASCII only).
     void type(const QString& text) {
         for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, w->WordList, Qt::Key(c.toUpper().unicode()),
+            QTest::sendKeyEvent(QTest::Click, w->wordBox, Qt::Key(c.toUpper().unicode()),
                                 QString(c), Qt::NoModifier);
     }
 
     QStringList hiddenList() const {
         QStringList out;
-        for (int i = 0; i < w->ListW->count(); ++i) out << w->ListW->item(i)->text();
+        for (int i = 0; i < w->hiddenList->count(); ++i) out << w->hiddenList->item(i)->text();
         return out;
     }
 
@@ -51,34 +51,34 @@ private slots:
 
     void pasteNewWordsTakesAnLfListAsLines() {
         QGuiApplication::clipboard()->setText(QStringLiteral("one\ntwo\nthree"));
-        chooseFromMenu(w->mnuEdit, w->mnuPaste);
-        QCOMPARE(w->puzzle().WordList, std::string("ONE\r\nTWO\r\nTHREE\r\n"));
-        QCOMPARE(w->WordList->blockCount(), 4);
-        QTest::mouseClick(w->CommandGo, Qt::LeftButton);
+        chooseFromMenu(w->editMenu, w->pasteAction);
+        QCOMPARE(w->windowState().wordText, std::string("ONE\r\nTWO\r\nTHREE\r\n"));
+        QCOMPARE(w->wordBox->blockCount(), 4);
+        QTest::mouseClick(w->createButton, Qt::LeftButton);
         QCOMPARE(hiddenList(), (QStringList{"ONE", "THREE", "TWO"}));
     }
 
     void ctrlVInTheBoxTakesLfAndCrLines() {
         QGuiApplication::clipboard()->setText(QStringLiteral("one\ntwo\rthree\r\n"));
-        w->WordList->setFocus();
-        QTest::keyClick(w->WordList, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w->puzzle().WordList, std::string("ONE\r\nTWO\r\nTHREE\r\n"));
-        QCOMPARE(w->puzzle().WordListSelStart, 17);
+        w->wordBox->setFocus();
+        QTest::keyClick(w->wordBox, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w->windowState().wordText, std::string("ONE\r\nTWO\r\nTHREE\r\n"));
+        QCOMPARE(w->windowState().wordSelectionStart, 17);
     }
 
     void aNonBreakingSpaceStaysInTheBox() {
         type(QString::fromUtf8("a\u00A0b"));
-        QCOMPARE(w->puzzle().WordList, std::string("A\xA0" "B"));
-        QCOMPARE(w->WordList->document()->characterCount(), 4);
-        QCOMPARE(w->puzzle().WordListSelStart, 3);
+        QCOMPARE(w->windowState().wordText, std::string("A\xA0" "B"));
+        QCOMPARE(w->wordBox->document()->characterCount(), 4);
+        QCOMPARE(w->windowState().wordSelectionStart, 3);
     }
 
     void accentedWordsSortWithTheirBaseLetter() {
         for (const char* word : {"zebra", "cr\u00E8me", "crest"}) {
             type(QString::fromUtf8(word));
-            QTest::keyClick(w->WordList, Qt::Key_Return);
+            QTest::keyClick(w->wordBox, Qt::Key_Return);
         }
-        QTest::mouseClick(w->CommandGo, Qt::LeftButton);
+        QTest::mouseClick(w->createButton, Qt::LeftButton);
         QCOMPARE(hiddenList(), (QStringList{QString::fromUtf8("CR\u00C8ME"), "CREST", "ZEBRA"}));
     }
 };
