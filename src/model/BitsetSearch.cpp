@@ -85,26 +85,29 @@ void BitsetSearch::build() {
     letters_ = static_cast<int>(alphabet_.size());
     // The spare word: a start near the bottom reads the word after its own.
     stride_ = (rows_ + 63) / 64 + 1;
-    columnStride_ = stride_ * letters_;
-    accept_.resize(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(columnStride_));
-    for (int x = 0; x < cols_; ++x) {
-        std::uint64_t* column = accept_.data() + static_cast<std::ptrdiff_t>(x) * columnStride_;
-        for (int j = 0; j < stride_; ++j) {
-            const int below = std::clamp(rows_ - 64 * j, 0, 64);
-            const std::uint64_t rowsHere = below == 64 ? ~0ULL : (1ULL << below) - 1;
-            std::fill(column + j * letters_, column + (j + 1) * letters_, rowsHere);
-        }
+    wordStride_ = static_cast<std::ptrdiff_t>(letters_) * cols_;
+    accept_.resize(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(wordStride_));
+    for (int j = 0; j < stride_; ++j) {
+        const int below = std::clamp(rows_ - 64 * j, 0, 64);
+        const std::uint64_t rowsHere = below == 64 ? ~0ULL : (1ULL << below) - 1;
+        std::fill(accept_.begin() + j * wordStride_, accept_.begin() + (j + 1) * wordStride_,
+                  rowsHere);
+    }
+    for (int x = 0; x < cols_; ++x)
         for (int y = 0; y < rows_; ++y) {
             const GridCell c = (*cells_)[static_cast<std::size_t>(x) * rows_ + y];
-            if (c == kEmptyCell) continue;
-            // The cell refuses every letter but its own.
-            std::uint64_t* run = column + (y / 64) * letters_;
-            const std::uint64_t bit = 1ULL << (y % 64);
-            for (int l = 0; l < letters_; ++l) run[l] &= ~bit;
-            const int own = index_[static_cast<unsigned char>(letterOf(c))];
-            if (own >= 0) run[own] |= bit;
+            if (c != kEmptyCell) refuseOthers(x, y, letterOf(c));
         }
-    }
+}
+
+// Cell (x, y), 0-based, now holds the letter and refuses every other one (every letter, if the
+// bitsets have no row for its own).
+void BitsetSearch::refuseOthers(int x, int y, char letter) {
+    std::uint64_t* run = accept_.data() + (y / 64) * wordStride_ + x;
+    const std::uint64_t bit = 1ULL << (y % 64);
+    for (int l = 0; l < letters_; ++l) run[static_cast<std::ptrdiff_t>(l) * cols_] &= ~bit;
+    const int own = index_[static_cast<unsigned char>(letter)];
+    if (own >= 0) run[static_cast<std::ptrdiff_t>(own) * cols_] |= bit;
 }
 
 void BitsetSearch::forgetStarts() {
@@ -145,13 +148,13 @@ void BitsetSearch::prepare(Starts& s, Direction d) {
     s.known.assign(static_cast<std::size_t>(cols_), kUnknown);
     s.reach = stepX(d) * (L - 1);
     const std::vector<int>& order = spreadOrder(text.size());
-    const std::ptrdiff_t columnStep = static_cast<std::ptrdiff_t>(stepX(d)) * columnStride_;
+    const int dx = stepX(d);
     s.probes.resize(order.size());
     for (std::size_t n = 0; n < order.size(); ++n) {
         const int i = order[n];
         const int letter = index_[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
-        s.probes[n] = down ? Probe{i * columnStep + (i / 64) * letters_ + letter, i % 64}
-                           : Probe{i * columnStep + letter, 0};
+        const std::ptrdiff_t column = static_cast<std::ptrdiff_t>(letter) * cols_ + dx * i;
+        s.probes[n] = down ? Probe{(i / 64) * wordStride_ + column, i % 64} : Probe{column, 0};
     }
 }
 
@@ -162,29 +165,26 @@ void BitsetSearch::prepare(Starts& s, Direction d) {
 template <int DY>
 void BitsetSearch::blockStarts(Starts& s, int first, int last) {
     const int n = last - first + 1, words = s.words;
-    // Column c's word k is at m[k x n + c] while they are worked out, so that one pass of a
-    // letter runs straight through them without a branch.
-    const auto count = static_cast<std::size_t>(n * words);
-    if (work_.size() < count) work_.resize(count);
-    std::uint64_t* m = work_.data();
-    for (int k = 0; k < words; ++k) std::fill(m + k * n, m + (k + 1) * n, s.open[k]);
-    const std::uint64_t* base =
-        accept_.data() + static_cast<std::ptrdiff_t>(first - 1) * columnStride_;
-    const std::ptrdiff_t wordStep = letters_, columnStep = columnStride_;
+    // Column c's word k is at m[k x cols + c]: one pass of a letter runs straight through the
+    // block without a branch.
+    std::uint64_t* m = s.masks.data() + (first - 1);
+    for (int k = 0; k < words; ++k) std::fill(m + k * cols_, m + k * cols_ + n, s.open[k]);
+    const std::uint64_t* base = accept_.data() + (first - 1);
+    const std::ptrdiff_t wordStep = wordStride_;
     for (const Probe& p : s.probes) {
         std::uint64_t alive = 0;
         for (int k = 0; k < words; ++k) {
             const std::uint64_t* word = base + p.offset + k * wordStep;
-            std::uint64_t* out = m + k * n;
-            for (int c = 0; c < n; ++c, word += columnStep) {
+            std::uint64_t* out = m + k * cols_;
+            for (int c = 0; c < n; ++c) {
                 std::uint64_t accepted;
                 if constexpr (DY == 0) {
-                    accepted = word[0];
+                    accepted = word[c];
                 } else if constexpr (DY == 2) {
-                    accepted = word[0] >> p.shift;
+                    accepted = word[c] >> p.shift;
                 } else {
                     // Two shifts so that a shift of 0 needs neither a branch nor a shift by 64.
-                    accepted = (word[0] >> p.shift) | ((word[wordStep] << 1) << (63 - p.shift));
+                    accepted = (word[c] >> p.shift) | ((word[c + wordStep] << 1) << (63 - p.shift));
                 }
                 out[c] &= accepted;
                 alive |= out[c];
@@ -192,14 +192,11 @@ void BitsetSearch::blockStarts(Starts& s, int first, int last) {
         }
         if (!alive) break;
     }
+    std::uint8_t* known = s.known.data() + (first - 1);
     for (int c = 0; c < n; ++c) {
-        std::uint64_t any = 0;
-        std::uint64_t* mask = s.masks.data() + static_cast<std::ptrdiff_t>(first - 1 + c) * words;
-        for (int k = 0; k < words; ++k) {
-            mask[k] = m[k * n + c];
-            any |= mask[k];
-        }
-        s.known[static_cast<std::size_t>(first - 1 + c)] = any ? kSomeStart : kNoStart;
+        std::uint64_t any = m[c];
+        for (int k = 1; k < words; ++k) any |= m[k * cols_ + c];
+        known[c] = any ? kSomeStart : kNoStart;
     }
 }
 
@@ -245,11 +242,10 @@ std::optional<Spot> BitsetSearch::scanColumns(Starts& s, const ScanShape& shape,
         }
         // The first start at or below the column's random first row.
         const int y0 = shape.row(rnd.next());
-        const std::uint64_t* mask =
-            s.masks.data() + static_cast<std::size_t>(x - 1) * static_cast<std::size_t>(s.words);
+        const std::uint64_t* mask = s.masks.data() + (x - 1);  // word k at mask[k x cols]
         int k = (y0 - 1) >> 6;
-        std::uint64_t m = mask[k] & (~0ULL << ((y0 - 1) & 63));
-        while (!m && ++k < s.words) m = mask[k];
+        std::uint64_t m = mask[k * cols_] & (~0ULL << ((y0 - 1) & 63));
+        while (!m && ++k < s.words) m = mask[k * cols_];
         if (m) return Spot{x, 64 * k + std::countr_zero(m) + 1};
     }
     if (drewFirstColumn) return std::nullopt;
@@ -350,15 +346,7 @@ void BitsetSearch::write(std::string_view text, Direction d, Spot s) {
         GridCell& cell = (*cells_)[static_cast<std::size_t>(x) * rows_ + y];
         if (cell != kEmptyCell) continue;  // already holds this letter
         cell = cellOf(text[i]);
-        if (!built_) continue;
-        // The cell now refuses every other letter (every letter, if the bitsets have no row
-        // for its own).
-        std::uint64_t* run = accept_.data() + static_cast<std::ptrdiff_t>(x) * columnStride_ +
-                             static_cast<std::ptrdiff_t>(y / 64) * letters_;
-        const std::uint64_t bit = 1ULL << (y % 64);
-        for (int l = 0; l < letters_; ++l) run[l] &= ~bit;
-        const int own = index_[static_cast<unsigned char>(text[i])];
-        if (own >= 0) run[own] |= bit;
+        if (built_) refuseOthers(x, y, text[i]);
     }
 }
 

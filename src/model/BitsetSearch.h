@@ -52,7 +52,8 @@ class BitsetSearch final : public PlacementSearch {
         bool noneInRange = false;          // no column of the scan's range holds a start
         int lastStart = 0;                 // the last start row a column can offer
         int words = 0;                     // words of a column's mask
-        std::vector<std::uint64_t> masks;  // per column; bit r: start row r + 1
+        std::vector<std::uint64_t> masks;  // word k of column x at k x cols + x - 1; bit r:
+                                           // start row 64 k + r + 1
         std::vector<std::uint64_t> open;   // a column's mask before any letter is tested
         std::vector<std::uint8_t> known;   // per column: not yet worked out, no start, some
         std::vector<Probe> probes;         // in the order they are tested
@@ -81,6 +82,7 @@ class BitsetSearch final : public PlacementSearch {
     void learnLetters(std::string_view text);
     void resetBitsets();
     void build();
+    void refuseOthers(int x, int y, char letter);
 
     std::vector<GridCell>* cells_ = nullptr;
     int cols_ = 0;
@@ -89,13 +91,14 @@ class BitsetSearch final : public PlacementSearch {
     int cellScanBudget_ = 0;  // candidates the next cell scan may test
     int unbuiltTests_ = 0;    // candidates the scans may still test before the bitsets are built
     int letters_ = 0;
-    int stride_ = 0;        // words per column and letter: rows / 64 rounded up, plus one spare
-    int columnStride_ = 0;  // words per column
+    int stride_ = 0;                 // words of rows: rows / 64 rounded up, plus one spare
+    std::ptrdiff_t wordStride_ = 0;  // bitsets of one word of rows: letters x columns
 
     std::array<int, 256> index_;  // letter -> its place in alphabet_, -1 when not there
     std::vector<unsigned char> alphabet_;
-    // accept_[(column x stride_ + word) x letters_ + letter]: the letters of one word of rows
-    // lie side by side, so writing a cell clears one bit in a single short run.
+    // accept_[(word x letters_ + letter) x cols_ + column]: the columns of one letter and word
+    // of rows lie side by side, so that a letter's pass over a block of columns reads them in
+    // a row.
     std::vector<std::uint64_t> accept_;
     std::vector<std::vector<int>> orders_;  // spreadOrder's results by length
     // The text being tried, both ways round, and its results for each orientation (0 as
@@ -103,7 +106,6 @@ class BitsetSearch final : public PlacementSearch {
     std::string forward_, backward_;
     int orientation_ = 0;  // of the text of the current find
     std::array<Starts, 8> starts_;
-    std::vector<std::uint64_t> work_;  // blockStarts's masks, kept to save allocations
 };
 
 }  // namespace lettermaze
