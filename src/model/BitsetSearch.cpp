@@ -146,7 +146,6 @@ void BitsetSearch::prepare(Starts& s, Direction d) {
         s.open[static_cast<std::size_t>(k)] = count == 64 ? ~0ULL : (1ULL << count) - 1;
     }
     s.known.assign(static_cast<std::size_t>(cols_), kUnknown);
-    s.reach = stepX(d) * (L - 1);
     const std::vector<int>& order = spreadOrder(text.size());
     const int dx = stepX(d);
     s.probes.resize(order.size());

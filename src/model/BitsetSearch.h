@@ -57,7 +57,6 @@ class BitsetSearch final : public PlacementSearch {
         std::vector<std::uint64_t> open;   // a column's mask before any letter is tested
         std::vector<std::uint8_t> known;   // per column: not yet worked out, no start, some
         std::vector<Probe> probes;         // in the order they are tested
-        int reach = 0;                     // columns from a start to its run's last letter
     };
 
     // What a scan cell by cell made of a try before its budget ran out: a start, none (with
