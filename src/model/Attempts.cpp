@@ -26,9 +26,12 @@ Direction wordDirection(float r, float q) {
     return Direction::Down;
 }
 
-AttemptsResult layAttempts(Puzzle& p, const std::vector<std::string>& words,
-                           const LevelRules& rules, PlacementSearch& search, Random& rnd,
-                           std::chrono::steady_clock::duration attemptTimeLimit) {
+namespace {
+
+template <class Rng>
+AttemptsResult layAttemptsWith(Puzzle& p, const std::vector<std::string>& words,
+                               const LevelRules& rules, PlacementSearch& search, Rng& rnd,
+                               std::chrono::steady_clock::duration attemptTimeLimit) {
     const int cols = p.GridCols, rows = p.GridRows;
     const int W = static_cast<int>(words.size());
     GenerationScratch& s = p.scratch;
@@ -74,6 +77,20 @@ AttemptsResult layAttempts(Puzzle& p, const std::vector<std::string>& words,
         if (count >= W || a == kMaxAttempts || took > attemptTimeLimit) break;
     }
     return result;
+}
+
+}  // namespace
+
+AttemptsResult layAttempts(Puzzle& p, const std::vector<std::string>& words,
+                           const LevelRules& rules, PlacementSearch& search, Random& rnd,
+                           std::chrono::steady_clock::duration attemptTimeLimit) {
+    return layAttemptsWith(p, words, rules, search, rnd, attemptTimeLimit);
+}
+
+AttemptsResult layAttempts(Puzzle& p, const std::vector<std::string>& words,
+                           const LevelRules& rules, PlacementSearch& search, SeededRandom& rnd,
+                           std::chrono::steady_clock::duration attemptTimeLimit) {
+    return layAttemptsWith(p, words, rules, search, rnd, attemptTimeLimit);
 }
 
 }  // namespace lettermaze

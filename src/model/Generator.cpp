@@ -56,7 +56,14 @@ bool allSameLetter(const std::vector<char>& pool) {
 }
 
 std::unique_ptr<PlacementSearch> makeSearch(SearchKind kind, const std::vector<char>& pool) {
-    if (kind == SearchKind::Literal) return std::make_unique<LiteralSearch>();
+    switch (kind) {
+        case SearchKind::Literal:
+            return std::make_unique<LiteralSearch>();
+        case SearchKind::LiteralEveryColumn:
+            return std::make_unique<LiteralSearch>(LiteralSearch::Draws::EveryColumn);
+        case SearchKind::Bitset:
+            break;
+    }
     return std::make_unique<BitsetSearch>(pool);
 }
 
@@ -74,8 +81,9 @@ void listPlacedWords(Puzzle& p, const std::vector<std::string>& placed) {
 
 // Fills the empty cells of the shown attempt's grid and copies every cell into FG, column by
 // column, each one white; the cursor ends on the last cell written.
+template <class Rng>
 void fillGrid(Puzzle& p, std::vector<GridCell>& cells, const std::vector<char>& pool, bool fromPool,
-              Random& rnd) {
+              Rng& rnd) {
     const int cols = p.GridCols, rows = p.GridRows;
     p.FG.setCols(cols);
     p.FG.setRows(rows);
@@ -100,14 +108,8 @@ void fillGrid(Puzzle& p, std::vector<GridCell>& cells, const std::vector<char>& 
     p.FG.touch();
 }
 
-}  // namespace
-
-GenerateOutcome CommandGo_Click(Puzzle& p, Host& host, Random& rnd) {
-    return CommandGo_Click(p, host, rnd, GenerateOptions{});
-}
-
-GenerateOutcome CommandGo_Click(Puzzle& p, Host& host, Random& rnd,
-                                const GenerateOptions& options) {
+template <class Rng>
+GenerateOutcome generate(Puzzle& p, Host& host, Rng& rnd, const GenerateOptions& options) {
     BusyPointer busy(host);
     p.FG.Visible = false;
 
@@ -170,6 +172,19 @@ GenerateOutcome CommandGo_Click(Puzzle& p, Host& host, Random& rnd,
     Update(p);
     p.FG.Visible = true;
     return GenerateOutcome::Created;
+}
+
+}  // namespace
+
+GenerateOutcome CommandGo_Click(Puzzle& p, Host& host, Random& rnd) {
+    return CommandGo_Click(p, host, rnd, GenerateOptions{});
+}
+
+GenerateOutcome CommandGo_Click(Puzzle& p, Host& host, Random& rnd,
+                                const GenerateOptions& options) {
+    // The program's own generator draws inline; scripted and counting sources go through Random.
+    if (auto* own = dynamic_cast<SeededRandom*>(&rnd)) return generate(p, host, *own, options);
+    return generate(p, host, rnd, options);
 }
 
 }  // namespace lettermaze

@@ -14,8 +14,9 @@ enum class GenerateOutcome {
     NothingToPlace,  // a silent stop: no line break, no word, or only one letter
 };
 
-// How the placement search runs; only tests and benchmarks change it.
-enum class SearchKind { Bitset, Literal };
+// How the placement search runs; only tests and benchmarks change it. LiteralEveryColumn draws
+// as earlier versions did (see LiteralSearch).
+enum class SearchKind { Bitset, Literal, LiteralEveryColumn };
 struct GenerateOptions {
     SearchKind search = SearchKind::Bitset;
     // No further attempt starts after one that took longer than this.
