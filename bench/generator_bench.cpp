@@ -4,6 +4,7 @@
 // after the run the literal/bitset ratio of each workload's CPU time is printed (medians when
 // repeated; CPU time because the machines these run on are often shared).
 //   generator_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+//   generator_bench --words=dense > dense.txt     (a workload's word list)
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -129,6 +130,17 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --words=NAME prints that workload's word list, for timing lettermaze-cli batch on it.
+    if (argc == 2 && std::string(argv[1]).starts_with("--words=")) {
+        const std::string name = std::string(argv[1]).substr(8);
+        for (const Workload& w : kWorkloads)
+            if (name == w.name) {
+                std::fputs(wordText(w).c_str(), stdout);
+                return 0;
+            }
+        std::fprintf(stderr, "no workload %s\n", name.c_str());
+        return 2;
+    }
     for (const Workload& w : kWorkloads) {
         for (const SearchKind kind : {SearchKind::Bitset, SearchKind::Literal}) {
             const std::string name = std::string("generate/") + w.name +

@@ -26,9 +26,12 @@ Direction wordDirection(float r, float q) {
     return Direction::Down;
 }
 
-AttemptsResult layAttempts(GenerationScratch& scratch, const std::vector<std::string>& words,
-                           const LevelRules& rules, PlacementSearch& search, Random& rnd,
-                           std::chrono::steady_clock::duration attemptTimeLimit) {
+namespace {
+
+template <class Rng>
+AttemptsResult layAttemptsWith(GenerationScratch& scratch, const std::vector<std::string>& words,
+                               const LevelRules& rules, PlacementSearch& search, Rng& rnd,
+                               std::chrono::steady_clock::duration attemptTimeLimit) {
     const int cols = scratch.columns, rows = scratch.rows;
     const int W = static_cast<int>(words.size());
     GenerationScratch& s = scratch;
@@ -74,6 +77,20 @@ AttemptsResult layAttempts(GenerationScratch& scratch, const std::vector<std::st
         if (count >= W || a == kMaxAttempts || took > attemptTimeLimit) break;
     }
     return result;
+}
+
+}  // namespace
+
+AttemptsResult layAttempts(GenerationScratch& scratch, const std::vector<std::string>& words,
+                           const LevelRules& rules, PlacementSearch& search, Random& rnd,
+                           std::chrono::steady_clock::duration attemptTimeLimit) {
+    return layAttemptsWith(scratch, words, rules, search, rnd, attemptTimeLimit);
+}
+
+AttemptsResult layAttempts(GenerationScratch& scratch, const std::vector<std::string>& words,
+                           const LevelRules& rules, PlacementSearch& search, SeededRandom& rnd,
+                           std::chrono::steady_clock::duration attemptTimeLimit) {
+    return layAttemptsWith(scratch, words, rules, search, rnd, attemptTimeLimit);
 }
 
 }  // namespace lettermaze

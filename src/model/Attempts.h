@@ -19,9 +19,13 @@ struct AttemptsResult {
 };
 
 // Runs the attempts on scratch (its working grid, trial grids and trial records, which the caller has
-// sized) with the grid size scratch.columns x scratch.rows.
+// sized) with the grid size scratch.columns x scratch.rows. The overload for the program's own
+// generator makes its draws without a virtual call.
 AttemptsResult layAttempts(GenerationScratch& scratch, const std::vector<std::string>& words,
                            const LevelRules& rules, PlacementSearch& search, Random& rnd,
+                           std::chrono::steady_clock::duration attemptTimeLimit);
+AttemptsResult layAttempts(GenerationScratch& scratch, const std::vector<std::string>& words,
+                           const LevelRules& rules, PlacementSearch& search, SeededRandom& rnd,
                            std::chrono::steady_clock::duration attemptTimeLimit);
 
 // The direction a word takes for a draw r, with q the share of each diagonal.

@@ -5,6 +5,7 @@
 #include "model/Decoys.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lettermaze {
 
@@ -17,10 +18,9 @@ Direction decoyDirection(float r) {
     if (r > 0.3f) return Direction::DownRight;
     return Direction::Down;
 }
-}  // namespace
-
-std::vector<std::string> makeDecoys(std::vector<std::string> words, const std::vector<char>& pool,
-                                    int perWord, Random& rnd) {
+template <class Rng>
+std::vector<std::string> makeDecoysWith(std::vector<std::string> words,
+                                        const std::vector<char>& pool, int perWord, Rng& rnd) {
     std::vector<std::string> decoys;
     const int poolSize = static_cast<int>(pool.size());
     while (!words.empty()) {
@@ -42,8 +42,9 @@ std::vector<std::string> makeDecoys(std::vector<std::string> words, const std::v
     return decoys;
 }
 
-int placeDecoys(const std::vector<std::string>& decoys, PlacementSearch& search, int cols, int rows,
-                Random& rnd) {
+template <class Rng>
+int placeDecoysWith(const std::vector<std::string>& decoys, PlacementSearch& search, int cols,
+                    int rows, Rng& rnd) {
     int placed = 0;
     std::string text;
     for (const std::string& decoy : decoys) {
@@ -61,6 +62,26 @@ int placeDecoys(const std::vector<std::string>& decoys, PlacementSearch& search,
         }
     }
     return placed;
+}
+
+}  // namespace
+
+std::vector<std::string> makeDecoys(std::vector<std::string> words, const std::vector<char>& pool,
+                                    int perWord, Random& rnd) {
+    return makeDecoysWith(std::move(words), pool, perWord, rnd);
+}
+std::vector<std::string> makeDecoys(std::vector<std::string> words, const std::vector<char>& pool,
+                                    int perWord, SeededRandom& rnd) {
+    return makeDecoysWith(std::move(words), pool, perWord, rnd);
+}
+
+int placeDecoys(const std::vector<std::string>& decoys, PlacementSearch& search, int cols, int rows,
+                Random& rnd) {
+    return placeDecoysWith(decoys, search, cols, rows, rnd);
+}
+int placeDecoys(const std::vector<std::string>& decoys, PlacementSearch& search, int cols, int rows,
+                SeededRandom& rnd) {
+    return placeDecoysWith(decoys, search, cols, rows, rnd);
 }
 
 }  // namespace lettermaze

@@ -13,10 +13,14 @@ namespace lettermaze {
 // j + 1. The pool must hold two different letters.
 std::vector<std::string> makeDecoys(std::vector<std::string> words, const std::vector<char>& pool,
                                     int perWord, Random& rnd);
+std::vector<std::string> makeDecoys(std::vector<std::string> words, const std::vector<char>& pool,
+                                    int perWord, SeededRandom& rnd);
 
 // Tries each decoy up to 21 times on the grid the search is attached to; a decoy that finds no
 // room is dropped. Returns how many were placed.
 int placeDecoys(const std::vector<std::string>& decoys, PlacementSearch& search, int cols, int rows,
                 Random& rnd);
+int placeDecoys(const std::vector<std::string>& decoys, PlacementSearch& search, int cols, int rows,
+                SeededRandom& rnd);
 
 }  // namespace lettermaze

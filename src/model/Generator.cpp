@@ -56,7 +56,14 @@ bool allSameLetter(const std::vector<char>& pool) {
 }
 
 std::unique_ptr<PlacementSearch> makeSearch(SearchKind kind, const std::vector<char>& pool) {
-    if (kind == SearchKind::Literal) return std::make_unique<LiteralSearch>();
+    switch (kind) {
+        case SearchKind::Literal:
+            return std::make_unique<LiteralSearch>();
+        case SearchKind::LiteralEveryColumn:
+            return std::make_unique<LiteralSearch>(LiteralSearch::Draws::EveryColumn);
+        case SearchKind::Bitset:
+            break;
+    }
     return std::make_unique<BitsetSearch>(pool);
 }
 
@@ -72,10 +79,11 @@ void listPlacedWords(Puzzle& p, const std::vector<std::string>& placed) {
     }
 }
 
-// Fills the empty cells of the shown attempt's grid and copies every cell into gridView, column by
-// column, each one white; the cursor ends on the last cell written.
+// Fills the empty cells of the shown attempt's grid and copies every cell into the puzzle's grid,
+// column by column, each one white; the cursor ends on the last cell written.
+template <class Rng>
 void fillGrid(Puzzle& p, const GenerationScratch& scratch, std::vector<GridCell>& cells,
-              const std::vector<char>& pool, bool fromPool, Random& rnd) {
+              const std::vector<char>& pool, bool fromPool, Rng& rnd) {
     const int cols = scratch.columns, rows = scratch.rows;
     Grid& g = p.grid;
     g.setColumnCount(cols);
@@ -99,10 +107,9 @@ void fillGrid(Puzzle& p, const GenerationScratch& scratch, std::vector<GridCell>
     g.touch();
 }
 
-}  // namespace
-
-GenerateOutcome generatePuzzle(Puzzle& p, GenerationScratch& scratch, const PuzzleRequest& request,
-                               Host& host, Random& rnd, const GenerateOptions& options) {
+template <class Rng>
+GenerateOutcome generate(Puzzle& p, GenerationScratch& scratch, const PuzzleRequest& request,
+                         Host& host, Rng& rnd, const GenerateOptions& options) {
     BusyPointer busy(host);
     p.shown = false;
 
@@ -163,6 +170,16 @@ GenerateOutcome generatePuzzle(Puzzle& p, GenerationScratch& scratch, const Puzz
     p.inPlay = true;
     p.shown = true;
     return GenerateOutcome::Created;
+}
+
+}  // namespace
+
+GenerateOutcome generatePuzzle(Puzzle& p, GenerationScratch& scratch, const PuzzleRequest& request,
+                               Host& host, Random& rnd, const GenerateOptions& options) {
+    // The program's own generator draws inline; scripted and counting sources go through Random.
+    if (auto* own = dynamic_cast<SeededRandom*>(&rnd))
+        return generate(p, scratch, request, host, *own, options);
+    return generate(p, scratch, request, host, rnd, options);
 }
 
 GenerateOutcome createPuzzle(Puzzle& p, WindowState& window, GenerationScratch& scratch, Host& host,

@@ -13,12 +13,13 @@ namespace lettermaze {
 
 enum class GenerateOutcome {
     Created,         // a new puzzle is shown
-    BadSize,         // refused with a beep; the window puts the caret at the start of columnsBox
+    BadSize,         // refused with a beep; the window puts the caret in the columns box
     NothingToPlace,  // a silent stop: no line break, no word, or only one letter
 };
 
-// How the placement search runs; only tests and benchmarks change it.
-enum class SearchKind { Bitset, Literal };
+// How the placement search runs; only tests and benchmarks change it. LiteralEveryColumn draws
+// as earlier versions did (see LiteralSearch).
+enum class SearchKind { Bitset, Literal, LiteralEveryColumn };
 struct GenerateOptions {
     SearchKind search = SearchKind::Bitset;
     // No further attempt starts after one that took longer than this.

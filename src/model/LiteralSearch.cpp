@@ -17,36 +17,33 @@ bool LiteralSearch::accepts(std::string_view text, Direction d, int x, int y) {
     return true;
 }
 
-std::optional<Spot> LiteralSearch::find(std::string_view text, Direction d, Random& rnd) {
-    const int L = static_cast<int>(text.size());
-    const int cols = cols_, rows = rows_;
-    int x0 = 0, xLast = 0;
-    switch (d) {
-        case Direction::Down:
-            x0 = scaledDraw(rnd, cols) + 1;
-            xLast = cols;
-            break;
-        case Direction::Right:
-        case Direction::DownRight:
-            x0 = scaledDraw(rnd, cols - L) + 1;
-            xLast = cols - L + 1;
-            break;
-        case Direction::DownLeft:
-            x0 = scaledDraw(rnd, cols - L) + L;
-            xLast = cols;
-            break;
+int LiteralSearch::firstStart(std::string_view text, Direction d, int x, int from, int lastRow) {
+    for (int y = from; y <= lastRow; ++y)
+        if (accepts(text, d, x, y)) return y;
+    return 0;
+}
+
+template <class Rng>
+std::optional<Spot> LiteralSearch::findWith(std::string_view text, Direction d, Rng& rnd) {
+    const ScanShape shape(d, static_cast<int>(text.size()), cols_, rows_);
+    const bool everyColumn = draws_ == Draws::EveryColumn;
+    if (!everyColumn) {
+        bool anyStart = false;
+        for (int x = shape.firstColumn; x <= shape.lastColumn && !anyStart; ++x)
+            anyStart = firstStart(text, d, x, 1, shape.lastRow) != 0;
+        if (!anyStart) return std::nullopt;
     }
-    for (int x = x0; x <= xLast; ++x) {
-        int y0 = 0, yLast = 0;
-        if (d == Direction::Right) {
-            y0 = scaledDraw(rnd, rows) + 1;
-            yLast = rows;
-        } else {
-            y0 = scaledDraw(rnd, rows - L) + 1;
-            yLast = rows - L + 1;
+    const int x0 = shape.column(rnd.next());
+    for (int x = x0; x <= shape.lastColumn; ++x) {
+        int first = 0;  // the column's first start, when worked out
+        if (!everyColumn) {
+            first = firstStart(text, d, x, 1, shape.lastRow);
+            if (first == 0) continue;
         }
-        for (int y = y0; y <= yLast; ++y)
-            if (accepts(text, d, x, y)) return Spot{x, y};
+        const int y0 = shape.row(rnd.next());
+        // Rows above the first start cannot hold one.
+        const int y = first != 0 && y0 <= first ? first : firstStart(text, d, x, y0, shape.lastRow);
+        if (y != 0) return Spot{x, y};
     }
     return std::nullopt;
 }

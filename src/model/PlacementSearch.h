@@ -1,11 +1,21 @@
 #pragma once
-// Finding room for a word in a working grid. A try picks a direction; the search then draws a
-// random first column and, for every column it goes on to, a random first row, and takes the
-// first start whose cells all accept the word (each empty or already holding that very letter).
-// The random starts never wrap: columns left of the first and rows above each column's first
-// row are not tried. Two searches implement this: a literal one that tests cell after cell,
-// kept as the reference, and a fast one over per-letter bitsets (BitsetSearch). Both draw the
-// same random numbers in the same order and pick the same start.
+// Finding room for a word in a working grid. A try picks a direction; the search then scans the
+// columns from a random first column on and, in each column, the rows from a random first row
+// on, and takes the first start whose cells all accept the word (each empty or already holding
+// that very letter). The random starts never wrap: columns left of the first and rows above a
+// column's first row are not tried.
+//
+// The draws. A draw whose value cannot change the outcome is not made:
+// - a column's first row is drawn only when the column holds at least one start;
+// - the first column is drawn only when some column of the scan's range (every column a first
+//   column could be, through the last one scanned) holds a start.
+// The draws are independent and the skipped ones would never be read, so every placement keeps
+// exactly the probability it had when every column drew its row; but a word that fits nowhere
+// costs its try two draws instead of one for each column.
+//
+// Two searches implement this: a literal one that tests cell after cell, kept as the reference,
+// and a fast one (BitsetSearch). Both draw the same random numbers in the same order and pick
+// the same start.
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -47,9 +57,33 @@ inline bool fitsIn(Direction d, int length, int cols, int rows) {
 }
 
 // Int(r x n) for a draw r in [0, 1): exact in double, so never n itself.
-inline int scaledDraw(Random& rnd, int n) {
-    return static_cast<int>(static_cast<double>(rnd.next()) * n);
+inline int scaled(float r, int n) {
+    return static_cast<int>(static_cast<double>(r) * n);
 }
+template <class Rng>
+int scaledDraw(Rng& rnd, int n) {
+    return scaled(rnd.next(), n);
+}
+
+// Where a scan in one direction may start, for a text of length L: its first column is
+// Int(R x columnSpan) + firstColumn, it goes on to lastColumn; each column's first row is
+// Int(R x rowSpan) + 1 and its rows go on to lastRow. Columns firstColumn to lastColumn are the
+// scan's range.
+struct ScanShape {
+    int firstColumn, columnSpan, lastColumn;
+    int rowSpan, lastRow;
+
+    ScanShape(Direction d, int L, int cols, int rows) {
+        const bool down = d != Direction::Right;
+        firstColumn = d == Direction::DownLeft ? L : 1;
+        columnSpan = d == Direction::Down ? cols : cols - L;
+        lastColumn = d == Direction::Right || d == Direction::DownRight ? cols - L + 1 : cols;
+        rowSpan = down ? rows - L : rows;
+        lastRow = down ? rows - L + 1 : rows;
+    }
+    int column(float r) const { return scaled(r, columnSpan) + firstColumn; }
+    int row(float r) const { return scaled(r, rowSpan) + 1; }
+};
 
 class PlacementSearch {
   public:
@@ -57,7 +91,9 @@ class PlacementSearch {
     // Works on these cells (column-major, cols x rows) from now on, taking them as they are.
     virtual void attach(std::vector<GridCell>& cells, int cols, int rows) = 0;
     // Draws the scan's random starts and returns the first start where text fits; nothing when
-    // no start does. The caller has checked fitsIn.
+    // no start does. The caller has checked fitsIn. The program's own generator has an overload
+    // of its own so that its draws are inlined; any other source goes through Random.
+    virtual std::optional<Spot> find(std::string_view text, Direction d, SeededRandom& rnd) = 0;
     virtual std::optional<Spot> find(std::string_view text, Direction d, Random& rnd) = 0;
     // Writes text from start s in direction d.
     virtual void write(std::string_view text, Direction d, Spot s) = 0;

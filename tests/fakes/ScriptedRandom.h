@@ -19,6 +19,10 @@ public:
         values_.pop_front();
         return v;
     }
+    float peek(int ahead) const override {
+        const auto at = static_cast<std::size_t>(ahead);
+        return at < values_.size() ? values_[at] : fallback_;
+    }
     int draws = 0;
 
 private:

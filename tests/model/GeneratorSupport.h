@@ -38,6 +38,7 @@ class CountingRandom : public Random {
         ++draws;
         return inner_.next();
     }
+    float peek(int ahead) const override { return inner_.peek(ahead); }
     long draws = 0;
 
   private:
