@@ -9,7 +9,7 @@
 
 #include "files/FileReplace.h"
 #include "files/PuzzleLoader.h"
-#include "model/FitGrid.h"
+#include "model/GridFrame.h"
 #include "model/Text1252.h"
 
 namespace lettermaze {

@@ -12,7 +12,7 @@
 #include "model/Attempts.h"
 #include "model/BitsetSearch.h"
 #include "model/Decoys.h"
-#include "model/FitGrid.h"
+#include "model/GridFrame.h"
 #include "model/LevelRules.h"
 #include "model/LiteralSearch.h"
 #include "model/NumericValue.h"

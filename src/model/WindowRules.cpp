@@ -1,7 +1,7 @@
 #include "model/WindowRules.h"
 
 #include "config/Publisher.h"
-#include "model/FitGrid.h"
+#include "model/GridFrame.h"
 
 namespace lettermaze {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/FitGrid.h"
+#include "model/GridFrame.h"
 #include "model/PrintSettings.h"
 
 namespace lettermaze {

@@ -5,7 +5,7 @@
 #include <QAbstractScrollArea>
 #include <optional>
 
-#include "model/FitGrid.h"
+#include "model/GridFrame.h"
 #include "model/Puzzle.h"
 
 namespace lettermaze::ui {

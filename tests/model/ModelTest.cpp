@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/FitGrid.h"
+#include "model/GridFrame.h"
 #include "model/Grid.h"
 #include "model/Placements.h"
 #include "model/SortedList.h"

@@ -1,4 +1,4 @@
-#include "model/FitGrid.h"
+#include "model/GridFrame.h"
 
 #include <algorithm>
 
