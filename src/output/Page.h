@@ -26,7 +26,7 @@ std::string htmlColour(const std::int32_t& colour);
 // word go in unescaped.
 std::string buildPage(const Puzzle& p, PageForm form, const std::string& title, bool highlight);
 
-// Whether to colour found words: asked only when foundList holds a word.
+// Whether to colour found words: asked only when a word has been found.
 bool highlightChoice(Puzzle& p, Host& host);
 
 // The file name the save dialog proposes: an earlier page name stays, anything else gives way to
