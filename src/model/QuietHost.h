@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/Host.h"
-#include "model/WindowState.h"
+#include "model/PrintSettings.h"
 
 namespace lettermaze {
 
