@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "model/GridFrame.h"
+#include <array>
+#include <functional>
+
+#include "fakes/FakeHost.h"
 #include "model/Grid.h"
+#include "model/GridFrame.h"
 #include "model/Placements.h"
+#include "model/Puzzle.h"
 #include "model/SortedList.h"
+#include "model/WindowRules.h"
+#include "model/WindowState.h"
 
 using namespace lettermaze;
 
@@ -53,30 +60,12 @@ TEST(SortedList, selectionFollowsItsItemAndIsDroppedWithIt) {
     l.removeAt(1);
     EXPECT_EQ(l.selectedIndex(), -1);
     EXPECT_THROW(l.removeAt(5), std::out_of_range);
+    EXPECT_THROW(l.at(l.count()), std::out_of_range);
 }
 
-TEST(Grid, settingTheCursorCollapsesTheSelection) {
-    Grid g;
-    g.setRowCount(5);
-    g.setColumnCount(6);
-    g.setCursorRow(1);
-    g.setCursorColumn(2);
-    g.setSelectionRow(4);
-    g.setSelectionColumn(5);
-    EXPECT_EQ(g.selectionRow(), 4);
-    g.setCursorRow(3);
-    EXPECT_EQ(g.selectionRow(), 3);
-    EXPECT_EQ(g.selectionColumn(), 2);
-    g.setSelectionColumn(0);
-    g.setCursorColumn(4);
-    EXPECT_EQ(g.selectionColumn(), 4);
-    g.setCursorColour(255);
-    EXPECT_EQ(g.colourAt(3, 4), 255);
-    EXPECT_THROW(g.setCursorRow(5), GridRangeError);
-    EXPECT_THROW(g.setRowCount(0), GridRangeError);
-}
-
-TEST(Grid, resizingKeepsSharedCells) {
+// Setting the cursor collapses the selection onto it; a resize keeps the cells both sizes
+// share, new cells empty and white; anything outside the grid is refused.
+TEST(Grid, theCursorCollapsesTheSelectionAndAResizeKeepsSharedCells) {
     Grid g;
     g.setRowCount(3);
     g.setColumnCount(3);
@@ -84,55 +73,75 @@ TEST(Grid, resizingKeepsSharedCells) {
     g.setColourAt(1, 2, 7);
     g.setColumnCount(4);
     g.setRowCount(2);
-    EXPECT_EQ(g.letterAt(1, 2), "Q");
-    EXPECT_EQ(g.colourAt(1, 2), 7);
-    EXPECT_EQ(g.letterAt(1, 3), "");
+    EXPECT_EQ(g.letterAt(1, 2) + g.letterAt(1, 3) + std::to_string(g.colourAt(1, 2)), "Q7");
     EXPECT_EQ(g.colourAt(1, 3), kWhite);
+    g.setSelectionRow(1), g.setSelectionColumn(3), g.setCursorRow(1);
+    EXPECT_EQ(g.selectionRow() * 10 + g.selectionColumn(), 10);
+    g.setSelectionColumn(3), g.setCursorColumn(2), g.setCursorColour(255);
+    EXPECT_EQ(g.selectionColumn() * 1000 + g.colourAt(1, 2), 2255);
+    for (const auto& outside : std::vector<std::function<void()>>{
+             [&] { g.setCursorRow(2); }, [&] { g.setCursorColumn(4); }, [&] { g.setCursorRow(-1); }, [&] { g.setRowCount(0); },
+             [&] { g.setSelectionRow(2); }, [&] { g.setSelectionColumn(4); }})
+        EXPECT_THROW(outside(), GridRangeError);
 }
 
-TEST(Placements, anEmptyRecordIsNotARecordOfZeros) {
-    PlacementRecord empty;
-    PlacementRecord zeros{std::string(), 0.0, 0.0, 0.0, 0.0};
-    EXPECT_TRUE(empty.empty());
-    EXPECT_FALSE(zeros.empty());
-    EXPECT_NE(empty, zeros);
-    EXPECT_FALSE(PlacementRecord::placed("CAT", 1, 1, 3, 1).empty());
+struct FitCase {
+    int rows, cols, width, height;  // the grid's cells, then the window's inner size
+    int scrollBars, gridWidth, gridHeight;
+};
+
+// Cells that fit are shown whole; a side that does not fit is the window less its margin
+// (240 right, 1000 below) with a scroll bar, and a tiny window still leaves one cell's room.
+TEST(fitGrid, showsWholeCellsWhenTheyFitElseTheWindowLessItsMarginWithScrollBars) {
+    const FitCase cases[] = {
+        {4, 4, 11400, 8310, 0, 1200, 4 * 255},
+        {4, 4, 6240 + 1200, 120 + 4 * 255 + 1000, 0, 1200, 4 * 255},  // exactly fits
+        {4, 4, 6240 + 1199, 120 + 4 * 255 + 999, 3, 1199 - 240, 4 * 255 - 1},
+        {20, 20, 11400, 8310, 1, 11400 - 6240 - 240, 20 * 255},
+        {200, 200, 11400, 8310, 3, 11400 - 6240 - 240, 8310 - 120 - 1000},
+        {200, 200, 6240 + 60000, 120 + 51000 + 1000, 0, 60000, 51000},
+        {20, 20, 3000, 900, 3, 300, 255},
+    };
+    for (const FitCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.rows << "x" << c.cols << " in " << c.width);
+        GridFrame g;
+        g.rowHeight = 255;
+        fitGrid(g, c.rows, c.cols, c.width, c.height);
+        EXPECT_EQ(g.scrollBars, c.scrollBars);
+        EXPECT_EQ(g.width, c.gridWidth);
+        EXPECT_EQ(g.height, c.gridHeight);
+    }
 }
 
-TEST(fitGrid, twentyByTwentyAtStartGetsTheHorizontalBarOnly) {
-    GridFrame g;
-    g.rowHeight = 255;
-    fitGrid(g, 20, 20, 11400, 8310);
-    EXPECT_EQ(g.scrollBars, 1);
-    EXPECT_EQ(g.width, 11400 - 6240 - 240);
-    EXPECT_EQ(g.height, 20 * 255);
+// A resize re-fits a shown grid only when the window leaves room for its margins (540 below
+// the grid's top, 240 right of its left edge), and never while a print page is prepared.
+TEST(WindowRules, resizeRefitsAShownGridOnlyWhenItsMarginsFitAndNotWhilePrinting) {
+    const std::array<int, 5> cases[] = {  // width, height, visible, printing, refitted
+        {11400, 8310, 1, 0, 1}, {6481, 661, 1, 0, 1}, {6480, 8310, 1, 0, 0}, {11400, 660, 1, 0, 0},
+        {11400, 8310, 0, 0, 0}, {11400, 8310, 1, 1, 0}};
+    for (const auto& c : cases) {
+        Puzzle p;
+        WindowState window;
+        window.gridFrame.width = 1;
+        p.shown = c[2], window.printing = c[3], window.width = c[0], window.height = c[1];
+        refitGrid(p, window);
+        EXPECT_EQ((window.gridFrame.width != 1) * 10 + p.shown, c[4] * 10 + c[2]) << c[0] << "x" << c[1];
+    }
 }
 
-TEST(fitGrid, smallGridIsExactlyItsCells) {
-    GridFrame g;
-    g.rowHeight = 255;
-    fitGrid(g, 4, 4, 11400, 8310);
-    EXPECT_EQ(g.scrollBars, 0);
-    EXPECT_EQ(g.width, 1200);
-    EXPECT_EQ(g.height, 4 * 255);
-}
-
-TEST(fitGrid, tallGridGetsBothBarsAndEnlargingRemovesThem) {
-    GridFrame g;
-    g.rowHeight = 255;
-    fitGrid(g, 200, 200, 11400, 8310);
-    EXPECT_EQ(g.scrollBars, 3);
-    EXPECT_EQ(g.height, 8310 - 120 - 1000);
-    fitGrid(g, 200, 200, 6240 + 60000, 120 + 51000 + 1000);
-    EXPECT_EQ(g.scrollBars, 0);
-    EXPECT_EQ(g.width, 60000);
-    EXPECT_EQ(g.height, 51000);
-}
-
-TEST(fitGrid, tooLowWindowStillLeavesAPositiveGrid) {
-    GridFrame g;
-    fitGrid(g, 20, 20, 3000, 900);
-    EXPECT_GT(g.width, 0);
-    EXPECT_GT(g.height, 0);
-    EXPECT_EQ(g.scrollBars, 3);
+TEST(WindowRules, menusEnableWhatThePuzzleHolds) {
+    Puzzle p;
+    WindowState window;
+    lettermaze::testing::FakeHost host;
+    const auto menus = [&] {
+        const EditMenuState e = editMenuState(p, window, host);
+        const FileMenuState f = fileMenuState(p);
+        return std::vector<bool>{e.paste, e.copyWords, e.copyGrid, e.copyLists, e.copyHtml, f.print, f.save, f.reset, f.html};
+    };
+    EXPECT_EQ(menus(), std::vector<bool>(9, false));
+    p.foundWords.add("CAT");  // one word in either list is enough to copy the lists
+    window.wordText = "CAT";
+    p.shown = true;
+    host.setClipboardText("x");
+    EXPECT_EQ(menus(), std::vector<bool>(9, true));
 }
