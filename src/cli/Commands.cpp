@@ -41,8 +41,11 @@ bool readBytes(const std::string& path, std::string& out) {
 bool validUtf8(const std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
-        const int extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2
-                                       : (b & 0xF8) == 0xF0 ? 3 : -1;
+        const int extra = b < 0x80             ? 0
+                          : (b & 0xE0) == 0xC0 ? 1
+                          : (b & 0xF0) == 0xE0 ? 2
+                          : (b & 0xF8) == 0xF0 ? 3
+                                               : -1;
         if (extra < 0 || i + static_cast<std::size_t>(extra) >= s.size() + (extra == 0 ? 1 : 0))
             return false;
         for (int k = 1; k <= extra; ++k)
@@ -142,7 +145,8 @@ int makePuzzle(Puzzle& p, const std::string& words, const MakeSettings& s, std::
                const std::string& source) {
     QuietHost host;
     // The words pass the word box's typing filter, as if typed there.
-    const PuzzleRequest request{filterWordText(wordBoxText(words), 0).text, s.cols, s.rows, s.level};
+    const PuzzleRequest request{filterWordText(wordBoxText(words), 0).text, s.cols, s.rows,
+                                s.level};
     // The same preparation the button makes, to name the words that found no room.
     GenerationScratch scratch;
     PreparedWords prepared;
@@ -152,15 +156,17 @@ int makePuzzle(Puzzle& p, const std::string& words, const MakeSettings& s, std::
         case GenerateOutcome::BadSize:
             throw UsageError("the grid size must be 4 to 200 rows and columns");
         case GenerateOutcome::NothingToPlace:
-            return fail(source, "no puzzle: it needs at least one word of two or more letters, "
-                                "not all of one letter");
-        case GenerateOutcome::Created: break;
+            return fail(source,
+                        "no puzzle: it needs at least one word of two or more letters, "
+                        "not all of one letter");
+        case GenerateOutcome::Created:
+            break;
     }
     // The window says nothing of words that found no room; a batch user needs to know.
     for (std::size_t k = 0; k < p.placements.size() && k < prepared.words.size(); ++k)
         if (p.placements[k].empty())
-            std::cerr << "lettermaze-cli: " << source << ": not placed: "
-                      << utf8From1252(prepared.words[k]) << "\n";
+            std::cerr << "lettermaze-cli: " << source
+                      << ": not placed: " << utf8From1252(prepared.words[k]) << "\n";
     return 0;
 }
 
@@ -175,7 +181,9 @@ namespace {
 const std::set<std::string> kMakeValued = {"--rows", "--cols", "--level", "--seed", "-o"};
 const std::set<std::string> kRawFlag = {"--raw"};
 
-void help(const char* text) { std::cout << text; }
+void help(const char* text) {
+    std::cout << text;
+}
 
 // Saves the puzzle as the window's Save command writes it; false (with a message) on failure.
 bool save(const Puzzle& p, const std::string& path) {
@@ -198,13 +206,14 @@ void solveAll(Puzzle& p) {
 int runMake(const Args& args) {
     const Options o(args, kMakeValued, kRawFlag);
     if (o.help()) {
-        help("usage: lettermaze-cli make [--rows N] [--cols N] [--level L] [--seed S] [-o OUT.lm] "
-             "[--raw] [WORDFILE|-]\n"
-             "Makes a puzzle from a word list (one word per line; - or nothing reads standard\n"
-             "input) exactly as the Create button does: 20 x 20 at level 3 unless told.\n"
-             "Without -o the grid is printed as the grid command prints it (--raw as there).\n"
-             "The same seed and words give the same puzzle. Words that found no room are named\n"
-             "on standard error.\n");
+        help(
+            "usage: lettermaze-cli make [--rows N] [--cols N] [--level L] [--seed S] [-o OUT.lm] "
+            "[--raw] [WORDFILE|-]\n"
+            "Makes a puzzle from a word list (one word per line; - or nothing reads standard\n"
+            "input) exactly as the Create button does: 20 x 20 at level 3 unless told.\n"
+            "Without -o the grid is printed as the grid command prints it (--raw as there).\n"
+            "The same seed and words give the same puzzle. Words that found no room are named\n"
+            "on standard error.\n");
         return 0;
     }
     if (o.positional().size() > 1) throw UsageError("make takes at most one word file");
@@ -213,8 +222,8 @@ int runMake(const Args& args) {
     std::string bytes;
     if (!readBytes(source, bytes)) return fail(source, "cannot be read");
     Puzzle p;
-    const int status = makePuzzle(p, decodeText(bytes), s,
-                                  s.seeded ? s.seed : SeededRandom::clockSeed(), source);
+    const int status =
+        makePuzzle(p, decodeText(bytes), s, s.seeded ? s.seed : SeededRandom::clockSeed(), source);
     if (status != 0) return status;
     if (const auto out = o.value("-o")) return save(p, *out) ? 0 : 1;
     emitGrid(p.grid, o.flag("--raw"));
@@ -224,10 +233,11 @@ int runMake(const Args& args) {
 int runGrid(const Args& args) {
     const Options o(args, {}, kRawFlag);
     if (o.help()) {
-        help("usage: lettermaze-cli grid FILE.lm [--raw]\n"
-             "Prints the puzzle's letters, a TAB between letters, each row on its own line.\n"
-             "With --raw, the exact bytes \"Copy lettermaze\" puts on the clipboard: a lone\n"
-             "carriage return between rows and nothing after the last one.\n");
+        help(
+            "usage: lettermaze-cli grid FILE.lm [--raw]\n"
+            "Prints the puzzle's letters, a TAB between letters, each row on its own line.\n"
+            "With --raw, the exact bytes \"Copy lettermaze\" puts on the clipboard: a lone\n"
+            "carriage return between rows and nothing after the last one.\n");
         return 0;
     }
     const std::string file = oneFile(o, "grid");
@@ -241,9 +251,10 @@ int runGrid(const Args& args) {
 int runWords(const Args& args) {
     const Options o(args, {}, {});
     if (o.help()) {
-        help("usage: lettermaze-cli words FILE.lm\n"
-             "Prints the puzzle's words exactly as \"Copy hidden words list\" copies them: the\n"
-             "hidden words, then the found ones, each followed by CR LF.\n");
+        help(
+            "usage: lettermaze-cli words FILE.lm\n"
+            "Prints the puzzle's words exactly as \"Copy hidden words list\" copies them: the\n"
+            "hidden words, then the found ones, each followed by CR LF.\n");
         return 0;
     }
     const std::string file = oneFile(o, "words");
@@ -257,11 +268,12 @@ int runWords(const Args& args) {
 int runPage(const Args& args) {
     const Options o(args, {"--title"}, {"--highlight", "--clipboard"});
     if (o.help()) {
-        help("usage: lettermaze-cli page FILE.lm [--title T] [--highlight] [--clipboard]\n"
-             "Prints the puzzle's web page exactly as \"Make this lettermaze into a web page...\"\n"
-             "writes it (title \"Lettermaze\" unless told; found words in their colours with\n"
-             "--highlight), or with --clipboard the HTML that \"Copy HTML for this\n"
-             "lettermaze...\" copies. Pages are windows-1252, as they declare.\n");
+        help(
+            "usage: lettermaze-cli page FILE.lm [--title T] [--highlight] [--clipboard]\n"
+            "Prints the puzzle's web page exactly as \"Make this lettermaze into a web page...\"\n"
+            "writes it (title \"Lettermaze\" unless told; found words in their colours with\n"
+            "--highlight), or with --clipboard the HTML that \"Copy HTML for this\n"
+            "lettermaze...\" copies. Pages are windows-1252, as they declare.\n");
         return 0;
     }
     const std::string file = oneFile(o, "page");
@@ -280,12 +292,13 @@ int runPage(const Args& args) {
 int runPrintPage(const Args& args) {
     const Options o(args, {"--title", "--what", "--font"}, {"--highlight"});
     if (o.help()) {
-        help("usage: lettermaze-cli print-page FILE.lm [--title T] [--what 0|1|2] [--font F] "
-             "[--highlight]\n"
-             "Prints the page that Print... writes: --what 0 the puzzle and its words (the\n"
-             "default), 1 the puzzle only, 2 the words only; --font the font face (default\n"
-             "arial), in lower case as the print dialog gives it; --highlight shows found\n"
-             "words in their colours.\n");
+        help(
+            "usage: lettermaze-cli print-page FILE.lm [--title T] [--what 0|1|2] [--font F] "
+            "[--highlight]\n"
+            "Prints the page that Print... writes: --what 0 the puzzle and its words (the\n"
+            "default), 1 the puzzle only, 2 the words only; --font the font face (default\n"
+            "arial), in lower case as the print dialog gives it; --highlight shows found\n"
+            "words in their colours.\n");
         return 0;
     }
     const std::string file = oneFile(o, "print-page");
@@ -297,8 +310,7 @@ int runPrintPage(const Args& args) {
     PrintSettings s;
     // The choices as the print dialog hands them over, accented letters lower-cased too.
     acceptPrintChoices(s, cp1252FromUtf8(o.value("--title").value_or("Lettermaze")),
-                       static_cast<int>(what),
-                       cp1252FromUtf8(o.value("--font").value_or("arial")));
+                       static_cast<int>(what), cp1252FromUtf8(o.value("--font").value_or("arial")));
     const bool highlight = o.flag("--highlight") && p.foundWords.count() > 0 && what != 2;
     emit(buildPrintPage(p, s, highlight) + "\r\n", false);
     return 0;
@@ -307,9 +319,10 @@ int runPrintPage(const Args& args) {
 int runSolve(const Args& args) {
     const Options o(args, {"-o"}, {});
     if (o.help()) {
-        help("usage: lettermaze-cli solve FILE.lm -o OUT.lm\n"
-             "Finds every remaining word as \"Find all words\" does, keeps them found, and saves\n"
-             "the result: an answer key whose words are all highlighted.\n");
+        help(
+            "usage: lettermaze-cli solve FILE.lm -o OUT.lm\n"
+            "Finds every remaining word as \"Find all words\" does, keeps them found, and saves\n"
+            "the result: an answer key whose words are all highlighted.\n");
         return 0;
     }
     const std::string file = oneFile(o, "solve");
@@ -325,11 +338,12 @@ int runSolve(const Args& args) {
 int runCheck(const Args& args) {
     const Options o(args, {"--forbid"}, {});
     if (o.help()) {
-        help("usage: lettermaze-cli check FILE.lm [--forbid WORDFILE]\n"
-             "For every word of the puzzle, prints how many straight lines of the grid spell it,\n"
-             "forwards or backwards; a word found more than once, or never, is flagged. With\n"
-             "--forbid, every listed word that can be read anywhere in the grid is flagged too.\n"
-             "Exit status 3 when anything is flagged.\n");
+        help(
+            "usage: lettermaze-cli check FILE.lm [--forbid WORDFILE]\n"
+            "For every word of the puzzle, prints how many straight lines of the grid spell it,\n"
+            "forwards or backwards; a word found more than once, or never, is flagged. With\n"
+            "--forbid, every listed word that can be read anywhere in the grid is flagged too.\n"
+            "Exit status 3 when anything is flagged.\n");
         return 0;
     }
     const std::string file = oneFile(o, "check");
@@ -370,12 +384,14 @@ int runBatch(const Args& args) {
     valued.insert({"--count", "--out", "--paper"});
     const Options o(args, valued, {"--pdf"});
     if (o.help()) {
-        help("usage: lettermaze-cli batch --count N --out DIR [--rows N] [--cols N] [--level L] "
-             "[--seed S] [--pdf [--paper a4|letter]] WORDFILE\n"
-             "Makes N puzzles from one word list with seeds S, S+1, ... (S is 1 unless told).\n"
-             "Each is saved as DIR/lettermaze-SEED.lm with its web page DIR/lettermaze-SEED.htm\n"
-             "and its answer key DIR/lettermaze-SEED-key.htm beside it. With --pdf, also\n"
-             "DIR/worksheets.pdf: every puzzle's sheet, then every answer sheet (see pdf --help).\n");
+        help(
+            "usage: lettermaze-cli batch --count N --out DIR [--rows N] [--cols N] [--level L] "
+            "[--seed S] [--pdf [--paper a4|letter]] WORDFILE\n"
+            "Makes N puzzles from one word list with seeds S, S+1, ... (S is 1 unless told).\n"
+            "Each is saved as DIR/lettermaze-SEED.lm with its web page DIR/lettermaze-SEED.htm\n"
+            "and its answer key DIR/lettermaze-SEED-key.htm beside it. With --pdf, also\n"
+            "DIR/worksheets.pdf: every puzzle's sheet, then every answer sheet (see pdf "
+            "--help).\n");
         return 0;
     }
     if (o.positional().size() != 1) throw UsageError("batch takes exactly one word file");

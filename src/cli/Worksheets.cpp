@@ -70,7 +70,8 @@ Sheets sheetsOf(const Puzzle& puzzle) {
                 s.answers.lines.push_back(line);
             break;
         }
-    for (const std::string& word : solved.hiddenWords.items()) s.unmarked.push_back(utf8From1252(word));
+    for (const std::string& word : solved.hiddenWords.items())
+        s.unmarked.push_back(utf8From1252(word));
     return s;
 }
 

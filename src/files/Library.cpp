@@ -164,8 +164,9 @@ void addWordsFromList(WindowState& window, Host& host, Random& random, int index
     if (!(wanted >= 2)) return;
     const long n = wanted > static_cast<double>(count) ? count : static_cast<long>(wanted);
 
-    const std::vector<std::string> pieces =
-        item < window.libraryLists.size() ? splitAtCr(window.libraryLists[item]) : std::vector<std::string>{};
+    const std::vector<std::string> pieces = item < window.libraryLists.size()
+                                                ? splitAtCr(window.libraryLists[item])
+                                                : std::vector<std::string>{};
     const std::string s = drawWords(pieces, n, random);
 
     if (onlyBlankLines(window.wordText)) {

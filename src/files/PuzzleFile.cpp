@@ -50,7 +50,9 @@ void numberLine(std::string& out, const std::optional<double>& v) {
 std::string puzzleFileText(const Puzzle& p) {
     const Grid& g = p.grid;
     std::string out;
-    out.reserve(static_cast<std::size_t>(g.rowCount()) * static_cast<std::size_t>(g.columnCount()) * 12 + 64);
+    out.reserve(static_cast<std::size_t>(g.rowCount()) * static_cast<std::size_t>(g.columnCount()) *
+                    12 +
+                64);
     line(out, numberText(g.rowCount()));
     line(out, numberText(g.columnCount()));
     for (int r = 0; r < g.rowCount(); ++r) {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "model/GenerationScratch.h"
 #include "model/LevelRules.h"
 #include "model/PlacementSearch.h"
-#include "model/GenerationScratch.h"
 
 namespace lettermaze {
 
@@ -18,8 +18,8 @@ struct AttemptsResult {
     std::vector<std::vector<std::string>> placedWords;
 };
 
-// Runs the attempts on scratch (its working grid, trial grids and trial records, which the caller has
-// sized) with the grid size scratch.columns x scratch.rows. The overload for the program's own
+// Runs the attempts on scratch (its working grid, trial grids and trial records, which the caller
+// has sized) with the grid size scratch.columns x scratch.rows. The overload for the program's own
 // generator makes its draws without a virtual call.
 AttemptsResult layAttempts(GenerationScratch& scratch, const std::vector<std::string>& words,
                            const LevelRules& rules, PlacementSearch& search, Random& rnd,

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <string>
 
-#include "model/Host.h"
 #include "model/GenerationScratch.h"
+#include "model/Host.h"
 #include "model/Puzzle.h"
 #include "model/Random.h"
 #include "model/WindowState.h"

@@ -19,7 +19,7 @@ struct GridRangeError : std::out_of_range {
 };
 
 class Grid {
-public:
+  public:
     int rowCount() const { return rows_; }
     int columnCount() const { return cols_; }
     // Changing a count keeps the cells both sizes share; new cells are empty and white.
@@ -28,7 +28,9 @@ public:
     void setColumnCount(int cols);
 
     const std::string& letterAt(int row, int col) const { return cells_[index(row, col)]; }
-    void setLetterAt(int row, int col, std::string text) { cells_[index(row, col)] = std::move(text); }
+    void setLetterAt(int row, int col, std::string text) {
+        cells_[index(row, col)] = std::move(text);
+    }
     std::int32_t colourAt(int row, int col) const { return colours_[index(row, col)]; }
     void setColourAt(int row, int col, std::int32_t colour) { colours_[index(row, col)] = colour; }
 
@@ -48,7 +50,7 @@ public:
     std::uint64_t revision() const { return revision_; }
     void touch() { ++revision_; }
 
-private:
+  private:
     std::size_t index(int row, int col) const {
         if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
             throw GridRangeError("grid cell out of range");

@@ -14,9 +14,9 @@ struct GridFrame {
     int top = 120;
     int width = 6495;
     int height = 5055;
-    int scrollBars = 0;  // 0 none, 1 horizontal, 2 vertical, 3 both
+    int scrollBars = 0;     // 0 none, 1 horizontal, 2 vertical, 3 both
     int columnWidth = 300;  // every column has the same width in this program
-    int rowHeight = 240;  // the grid's own row height, set by the view from its font
+    int rowHeight = 240;    // the grid's own row height, set by the view from its font
 };
 
 void fitGrid(GridFrame& frame, int rows, int columns, int windowWidth, int windowHeight);

@@ -2,7 +2,9 @@
 
 namespace lettermaze {
 
-void showCounts(Puzzle& p) { p.countsShown = WordCounts{p.hiddenWords.count(), p.foundWords.count()}; }
+void showCounts(Puzzle& p) {
+    p.countsShown = WordCounts{p.hiddenWords.count(), p.foundWords.count()};
+}
 
 namespace {
 std::string caption(const Puzzle& p, const char* name, int WordCounts::*count) {
@@ -11,8 +13,11 @@ std::string caption(const Puzzle& p, const char* name, int WordCounts::*count) {
 }
 }  // namespace
 
-std::string hiddenCaption(const Puzzle& p) { return caption(p, "Hidden", &WordCounts::hidden); }
-std::string foundCaption(const Puzzle& p) { return caption(p, "Found", &WordCounts::found); }
-
+std::string hiddenCaption(const Puzzle& p) {
+    return caption(p, "Hidden", &WordCounts::hidden);
+}
+std::string foundCaption(const Puzzle& p) {
+    return caption(p, "Found", &WordCounts::found);
+}
 
 }  // namespace lettermaze

@@ -79,8 +79,10 @@ void SortedList::removeAt(int index) {
     if (index < 0 || index >= count()) throw std::out_of_range("list index out of range");
     items_.erase(items_.begin() + index);
     // A list box drops its selection when the selected item goes.
-    if (selected_ == index) selected_ = -1;
-    else if (selected_ > index) --selected_;
+    if (selected_ == index)
+        selected_ = -1;
+    else if (selected_ > index)
+        --selected_;
 }
 
 const std::string& SortedList::at(int index) const {
@@ -93,6 +95,8 @@ void SortedList::setSelectedIndex(int index) {
     selected_ = index;
 }
 
-std::string SortedList::selectedText() const { return selected_ < 0 ? std::string() : at(selected_); }
+std::string SortedList::selectedText() const {
+    return selected_ < 0 ? std::string() : at(selected_);
+}
 
 }  // namespace lettermaze

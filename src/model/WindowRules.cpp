@@ -32,23 +32,30 @@ void refitGrid(Puzzle& p, WindowState& window) {
 }
 
 std::string aboutText() {
-    return std::string("Lettermaze ") + publisher::kVersion + " provided by " + publisher::kSiteName +
-           ".  Further information is available from our website.\r\n" + publisher::kNotice;
+    return std::string("Lettermaze ") + publisher::kVersion + " provided by " +
+           publisher::kSiteName + ".  Further information is available from our website.\r\n" +
+           publisher::kNotice;
 }
 
 void showAbout(Host& host) {
     host.messageBox(aboutText(), publisher::kAppTitle, Buttons::Ok, MessageIcon::Information);
 }
 
-std::string supportAddress() { return std::string(publisher::kHost) + publisher::kSupportPath; }
+std::string supportAddress() {
+    return std::string(publisher::kHost) + publisher::kSupportPath;
+}
 
-std::string supportCommandLine() { return "Start.exe " + supportAddress(); }
+std::string supportCommandLine() {
+    return "Start.exe " + supportAddress();
+}
 
 void openOnlineHelp(Host& host) {
     // There is no start command here; the desktop's default browser opens the same address.
     host.openWithDesktop(supportAddress());
 }
 
-std::string windowCaption() { return std::string("Lettermaze from ") + publisher::kSiteName; }
+std::string windowCaption() {
+    return std::string("Lettermaze from ") + publisher::kSiteName;
+}
 
 }  // namespace lettermaze

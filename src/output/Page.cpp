@@ -15,8 +15,8 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// One "digit" of htmlColour. Colours outside 0..FFFFFF can give values outside 0..15: larger ones are
-// written in full, negative ones as the four digits of their 16-bit two's complement (-1 gives
+// One "digit" of htmlColour. Colours outside 0..FFFFFF can give values outside 0..15: larger ones
+// are written in full, negative ones as the four digits of their 16-bit two's complement (-1 gives
 // FFFF), so every 32-bit value has a defined, finite result.
 std::string hexOf(std::int32_t n) {
     static constexpr char kDigits[] = "0123456789ABCDEF";

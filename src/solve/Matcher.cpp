@@ -93,7 +93,8 @@ void finishDrag(Puzzle& p, Host& host, Random& rnd, int button) {
     }
     Grid& g = p.grid;
     if (p.inPlay) {
-        const Line line = classifyLine(g.cursorRow(), g.cursorColumn(), g.selectionRow(), g.selectionColumn());
+        const Line line =
+            classifyLine(g.cursorRow(), g.cursorColumn(), g.selectionRow(), g.selectionColumn());
         // A click without a drag leaves everything, even the captions, as it was.
         if (line.shape == LineShape::SameCell) return;
 

@@ -14,16 +14,22 @@
 namespace lettermaze::ui {
 
 namespace {
-QColor fromModel(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor fromModel(std::int32_t c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 // The marker takes the middle shade of the colour family a found word in that direction gets,
 // so the player sees beforehand which way the line runs.
 QColor markerColour(LineKind kind) {
     switch (kind) {
-        case LineKind::Vertical: return QColor(228, 233, 13);    // yellow
-        case LineKind::Horizontal: return QColor(228, 178, 13);  // orange
-        case LineKind::Falling: return QColor(111, 228, 13);
-        case LineKind::Rising: return QColor(134, 228, 13);
+        case LineKind::Vertical:
+            return QColor(228, 233, 13);  // yellow
+        case LineKind::Horizontal:
+            return QColor(228, 178, 13);  // orange
+        case LineKind::Falling:
+            return QColor(111, 228, 13);
+        case LineKind::Rising:
+            return QColor(134, 228, 13);
     }
     return QColor(228, 233, 13);
 }
@@ -40,15 +46,21 @@ GridView::GridView(Puzzle& puzzle, const GridFrame& frame, QWidget* parent)
     setVisible(false);
 }
 
-int GridView::cellWidth() const { return px(frame_.columnWidth); }
-int GridView::cellHeight() const { return px(frame_.rowHeight); }
+int GridView::cellWidth() const {
+    return px(frame_.columnWidth);
+}
+int GridView::cellHeight() const {
+    return px(frame_.rowHeight);
+}
 
 QRect GridView::cellRect(int row, int col) const {
     return QRect(col * cellWidth() - horizontalScrollBar()->value(),
                  row * cellHeight() - verticalScrollBar()->value(), cellWidth(), cellHeight());
 }
 
-QPoint GridView::cellCenter(int row, int col) const { return cellRect(row, col).center(); }
+QPoint GridView::cellCenter(int row, int col) const {
+    return cellRect(row, col).center();
+}
 
 std::optional<Cell> GridView::cellAt(const QPoint& pos) const {
     if (!viewport()->rect().contains(pos)) return std::nullopt;
@@ -62,7 +74,9 @@ std::optional<Cell> GridView::cellAt(const QPoint& pos) const {
 
 std::optional<std::pair<Cell, Cell>> GridView::pendingLine() const {
     if (dragging_ && hover_) return std::make_pair(anchor_, *hover_);
-    if (keyAnchor_) return std::make_pair(*keyAnchor_, Cell{puzzle_.grid.cursorRow(), puzzle_.grid.cursorColumn()});
+    if (keyAnchor_)
+        return std::make_pair(*keyAnchor_,
+                              Cell{puzzle_.grid.cursorRow(), puzzle_.grid.cursorColumn()});
     return std::nullopt;
 }
 
@@ -88,7 +102,8 @@ void GridView::updateScrollRanges() {
     // moment, or a bar that once appeared would keep itself there by narrowing the viewport.
     const int f = frameWidth();
     const QSize area = rect().adjusted(f, f, -f, -f).size();
-    const int contentW = puzzle_.grid.columnCount() * cellWidth(), contentH = puzzle_.grid.rowCount() * cellHeight();
+    const int contentW = puzzle_.grid.columnCount() * cellWidth(),
+              contentH = puzzle_.grid.rowCount() * cellHeight();
     const int barH = horizontalScrollBar()->sizeHint().height();
     const int barW = verticalScrollBar()->sizeHint().width();
     bool needH = horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn || contentW > area.width();
@@ -210,10 +225,17 @@ void GridView::mouseMoveEvent(QMouseEvent* e) {
 void GridView::mouseReleaseEvent(QMouseEvent* e) {
     int button = 0;
     switch (e->button()) {
-        case Qt::LeftButton: button = 1; break;
-        case Qt::RightButton: button = 2; break;
-        case Qt::MiddleButton: button = 4; break;
-        default: return;
+        case Qt::LeftButton:
+            button = 1;
+            break;
+        case Qt::RightButton:
+            button = 2;
+            break;
+        case Qt::MiddleButton:
+            button = 4;
+            break;
+        default:
+            return;
     }
     if (button == 1) {
         if (!dragging_) return;  // the press was not on a letter
@@ -235,12 +257,24 @@ void GridView::keyPressEvent(QKeyEvent* e) {
     Grid& g = puzzle_.grid;
     int row = g.cursorRow(), col = g.cursorColumn();
     switch (e->key()) {
-        case Qt::Key_Left: col = std::max(0, col - 1); break;
-        case Qt::Key_Right: col = std::min(g.columnCount() - 1, col + 1); break;
-        case Qt::Key_Up: row = std::max(0, row - 1); break;
-        case Qt::Key_Down: row = std::min(g.rowCount() - 1, row + 1); break;
-        case Qt::Key_Home: col = 0; break;
-        case Qt::Key_End: col = g.columnCount() - 1; break;
+        case Qt::Key_Left:
+            col = std::max(0, col - 1);
+            break;
+        case Qt::Key_Right:
+            col = std::min(g.columnCount() - 1, col + 1);
+            break;
+        case Qt::Key_Up:
+            row = std::max(0, row - 1);
+            break;
+        case Qt::Key_Down:
+            row = std::min(g.rowCount() - 1, row + 1);
+            break;
+        case Qt::Key_Home:
+            col = 0;
+            break;
+        case Qt::Key_End:
+            col = g.columnCount() - 1;
+            break;
         case Qt::Key_Escape:
             if (!keyAnchor_) return QAbstractScrollArea::keyPressEvent(e);
             keyAnchor_.reset();
@@ -264,7 +298,8 @@ void GridView::keyPressEvent(QKeyEvent* e) {
                 emit released(1);
                 return;
             }
-        default: return QAbstractScrollArea::keyPressEvent(e);
+        default:
+            return QAbstractScrollArea::keyPressEvent(e);
     }
     if (row != g.cursorRow()) g.setCursorRow(row);
     if (col != g.cursorColumn()) g.setCursorColumn(col);

@@ -77,8 +77,8 @@ void MainWindow::buildControls() {
     // The label runs under both size boxes; its run of spaces must carry the "x" into the gap
     // between them whatever the font's space width is.
     sizeLabel = place(new GapLabel(QStringLiteral("Grid size:                      x"),
-                                px((1935 + 2280) / 2) - px(240), central),
-                   240, 3840, 2295, 255);
+                                   px((1935 + 2280) / 2) - px(240), central),
+                      240, 3840, 2295, 255);
     sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
     sizeLabel->setFont(designFont(9.75));
     columnsBox = place(new QLineEdit(QStringLiteral("20"), central), 1440, 3795, 495, 300);
@@ -89,12 +89,13 @@ void MainWindow::buildControls() {
     rowsBox->setFont(designFont(9.75));
 
     createButton = place(new QPushButton(QStringLiteral("&Create lettermaze"), central), 3720, 3840,
-                      2295, 615);
+                         2295, 615);
     createButton->setObjectName(QStringLiteral("createButton"));
     createButton->setFont(designFont(8.25, true));
     connect(createButton, &QPushButton::clicked, this, &MainWindow::createPuzzle);
 
-    difficultyLabel = place(new QLabel(QStringLiteral("Difficulty:"), central), 240, 4200, 1215, 255);
+    difficultyLabel =
+        place(new QLabel(QStringLiteral("Difficulty:"), central), 240, 4200, 1215, 255);
     difficultyLabel->setObjectName(QStringLiteral("difficultyLabel"));
     difficultyLabel->setFont(designFont(9.75));
     difficultySlider = place(new QScrollBar(Qt::Horizontal, central), 1440, 4200, 1335, 255);
@@ -152,12 +153,14 @@ void MainWindow::syncToModel() {
     const QTextCursor c = wordBox->textCursor();
     const QString text = wordBoxText(*wordBox);
     window_.wordSelectionStart = wordBoxCaretToCore(text, c.selectionStart());
-    window_.wordSelectionLength = wordBoxCaretToCore(text, c.selectionEnd()) - window_.wordSelectionStart;
+    window_.wordSelectionLength =
+        wordBoxCaretToCore(text, c.selectionEnd()) - window_.wordSelectionStart;
 }
 
 void MainWindow::syncFromModel() {
     syncing_ = true;
-    if (columnsBox->text() != toQt(window_.columnsText)) columnsBox->setText(toQt(window_.columnsText));
+    if (columnsBox->text() != toQt(window_.columnsText))
+        columnsBox->setText(toQt(window_.columnsText));
     if (rowsBox->text() != toQt(window_.rowsText)) rowsBox->setText(toQt(window_.rowsText));
     hiddenLabel->setText(toQt(hiddenCaption(puzzle_)));
     foundLabel->setText(toQt(foundCaption(puzzle_)));
@@ -171,8 +174,8 @@ void MainWindow::syncFromModel() {
 void MainWindow::syncWordBox() {
     const QString want = wordBoxFromCore(window_.wordText);
     const int start = wordBoxCaretFromCore(window_.wordText, window_.wordSelectionStart);
-    const int end =
-        wordBoxCaretFromCore(window_.wordText, window_.wordSelectionStart + window_.wordSelectionLength);
+    const int end = wordBoxCaretFromCore(window_.wordText,
+                                         window_.wordSelectionStart + window_.wordSelectionLength);
     QTextCursor c = wordBox->textCursor();
     if (wordBoxText(*wordBox) == want && c.selectionStart() == start && c.selectionEnd() == end)
         return;

@@ -14,8 +14,8 @@
 #include "files/Library.h"
 #include "files/Paste.h"
 #include "files/PuzzleFile.h"
-#include "model/Generator.h"
 #include "files/Startup.h"
+#include "model/Generator.h"
 #include "model/WindowRules.h"
 #include "output/Page.h"
 #include "output/Print.h"
@@ -94,8 +94,9 @@ void MainWindow::rebuildLibraryMenu() {
         const int index = static_cast<int>(wordListActions.size());
         QAction* a = wordListsMenu->addAction(QString());
         a->setObjectName(QStringLiteral("wordList%1").arg(index));
-        connect(a, &QAction::triggered, this,
-                [this, index] { run([&] { addWordsFromList(window_, *host_, *random_, index); }); });
+        connect(a, &QAction::triggered, this, [this, index] {
+            run([&] { addWordsFromList(window_, *host_, *random_, index); });
+        });
         wordListActions.append(a);
     }
     for (qsizetype i = 0; i < wordListActions.size(); ++i) {
@@ -154,9 +155,13 @@ void MainWindow::exitFromMenu() {
     if (exitProgram) exitProgram();
 }
 
-void MainWindow::showAbout() { lettermaze::showAbout(*host_); }
+void MainWindow::showAbout() {
+    lettermaze::showAbout(*host_);
+}
 
-void MainWindow::openOnlineHelp() { lettermaze::openOnlineHelp(*host_); }
+void MainWindow::openOnlineHelp() {
+    lettermaze::openOnlineHelp(*host_);
+}
 
 void MainWindow::createPuzzle() {
     GenerateOutcome outcome = GenerateOutcome::Created;
@@ -193,7 +198,8 @@ void MainWindow::connectCommands() {
 void MainWindow::startUp(const std::string& commandLine) {
     StartupEnv env;
     env.registration = registrationEnvFor(runningProgramPath());
-    if (installedRegistrationCovers(env.registration, "lettermaze")) env.registration.dataHome.clear();
+    if (installedRegistrationCovers(env.registration, "lettermaze"))
+        env.registration.dataHome.clear();
     env.programFolder = host_->programFolder();
     env.seedRandom = [this] {
         if (ownRandom_) ownRandom_->reseed(SeededRandom::clockSeed());

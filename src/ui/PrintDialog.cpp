@@ -14,7 +14,7 @@
 namespace lettermaze::ui {
 
 PrintDialog::PrintDialog(PrintSettings& settings, const std::vector<std::string>& fonts,
-                     QWidget* parent)
+                         QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setWindowTitle(QStringLiteral("Print lettermaze"));
     setModal(true);
@@ -27,8 +27,9 @@ PrintDialog::PrintDialog(PrintSettings& settings, const std::vector<std::string>
     whatToPrintBox->setToolTip(QStringLiteral("Select what to print"));
     fontBox = new QComboBox(this);
     explanationLabel = new QLabel(
-        QStringLiteral("Click Print to open the current lettermaze in your web browser.  You can "
-                       "then print it, or preview it first, with your web browser's print command."),
+        QStringLiteral(
+            "Click Print to open the current lettermaze in your web browser.  You can "
+            "then print it, or preview it first, with your web browser's print command."),
         this);
     explanationLabel->setWordWrap(true);
     explanationLabel->setMinimumWidth(340);
@@ -89,7 +90,7 @@ void PrintDialog::reject() {
 }
 
 void runPrintDialog(QWidget* parent, PrintSettings& settings,
-                   const std::vector<std::string>& fonts) {
+                    const std::vector<std::string>& fonts) {
     PrintDialog dialog(settings, fonts, parent);
     if (dialog.exec() != QDialog::Accepted) settings.cancelled = true;
 }
