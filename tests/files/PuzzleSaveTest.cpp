@@ -109,6 +109,23 @@ TEST(PuzzleFileSave, replacesAnEarlierFileWholeAndLeavesNoTemporaryFile) {
               fs::perms::owner_read | fs::perms::owner_write);
 }
 
+TEST(PuzzleFileSave, aSaveThroughALinkWritesItsTargetAndKeepsTheEarlierOwner) {
+    TempDir dir;
+    const std::string target = dir.file("real.lm"), link = dir.file("link.lm");
+    writeFile(target, "earlier");
+    fs::create_symlink("real.lm", link);
+    // Another owner in the same group: the owner alone must be handed over.
+    const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid();
+    if (::geteuid() == 0) ASSERT_EQ(::chown(target.c_str(), owner, ::getegid()), 0);
+    ASSERT_TRUE(replaceFile(link, "x"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFile(target), "x");
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, owner);
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"link.lm", "real.lm"}));
+}
+
 TEST(PuzzleFileSave, failedWriteLeavesTheEarlierFileExactlyAsItWas) {
     TempDir dir;
     const std::string target = dir.file("p.lm");
