@@ -19,6 +19,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "files/FileReplace.h"
+
 extern char** environ;
 
 namespace lettermaze {
@@ -75,32 +77,11 @@ bool writeIfChanged(const std::string& path, const std::string& content) {
     std::string old;
     if (readWholeFile(path, old) && old == content) return false;
     std::error_code ec;
-    // A symbolic link (a managed dotfile, say) is written through, not replaced.
-    fs::path target(path);
-    if (fs::is_symlink(target, ec)) {
-        const fs::path real = fs::canonical(target, ec);
-        if (!ec) target = real;
-    }
+    const fs::path target(path);
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-    const std::string temp = target.string() + ".new-" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    const fs::file_status oldStatus = fs::status(target, ec);
-    if (fs::exists(oldStatus)) fs::permissions(temp, oldStatus.permissions(), ec);
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    // The same safe replace as a saved puzzle: through a symbolic link (a managed dotfile, say),
+    // keeping the file's permissions, and never half written.
+    return replaceFile(target, content);
 }
 
 std::string withDefaultApplication(std::string_view list, const std::string& mimeType,
