@@ -7,20 +7,14 @@
 namespace lettermaze {
 
 namespace {
-// What is known of a column's starts.
-constexpr std::uint8_t kUnknown = 0, kNoStart = 1, kSomeStart = 2;
-
-// Candidates a scan may test cell by cell before the bitsets are used: enough that a roomy grid
+// Cells a scan may look at one by one before the bitsets are used: enough that a roomy grid
 // almost never needs them. Each time the cell scan settles a try the next one may test twice as
-// many (never more than the most), each time it gives up half as many (never fewer than the
-// least), so that a crowded grid, where it rarely settles anything, loses little to it. Until
-// the bitsets are built, which costs about as much as testing a candidate at every other cell,
-// the scans of the grid may together test that many more beyond their own budgets.
-constexpr int kMostCellScan = 32, kLeastCellScan = 4;
-
-// Columns worked out together: a pass of one letter over several columns is a short loop
-// without branches, and a scan that finds a start early has not paid for many columns.
-constexpr int kColumnBlock = 16;
+// many (never more than the most), each time it gives up half as many; below the least it stops
+// altogether, as a grid this crowded rarely gets roomier, and only tries again after a number
+// of new texts and directions. Until the bitsets are built, which costs about as much as looking
+// at every other cell, the scans of the grid may together look at that many more beyond their
+// own budgets.
+constexpr int kMostCellScan = 512, kLeastCellScan = 32, kSkipsBeforeRetry = 64;
 
 // Called at every try with the same word as the last try most of the time: the length and the
 // two ends tell most different texts apart before the full comparison.
@@ -63,7 +57,10 @@ void BitsetSearch::learnLetters(std::string_view text) {
         learned = true;
     }
     // The bitsets and the probes into them are laid out for the old alphabet.
-    if (learned) resetBitsets();
+    if (learned) {
+        forgetStarts();
+        built_ = false;
+    }
 }
 
 void BitsetSearch::attach(std::vector<GridCell>& cells, int cols, int rows) {
@@ -72,10 +69,7 @@ void BitsetSearch::attach(std::vector<GridCell>& cells, int cols, int rows) {
     rows_ = rows;
     cellScanBudget_ = kMostCellScan;
     unbuiltTests_ = cols * rows / 2;
-    resetBitsets();
-}
-
-void BitsetSearch::resetBitsets() {
+    skippedScans_ = 0;
     forgetStarts();
     built_ = false;
 }
@@ -86,7 +80,10 @@ void BitsetSearch::build() {
     // The spare word: a start near the bottom reads the word after its own.
     stride_ = (rows_ + 63) / 64 + 1;
     wordStride_ = static_cast<std::ptrdiff_t>(letters_) * cols_;
-    accept_.resize(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(wordStride_));
+    // A group of columns may run past the last column, into the next letter's bitsets or, after
+    // the last one, into kGroup spare words.
+    accept_.resize(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(wordStride_) +
+                   kGroup);
     for (int j = 0; j < stride_; ++j) {
         const int below = std::clamp(rows_ - 64 * j, 0, 64);
         const std::uint64_t rowsHere = below == 64 ? ~0ULL : (1ULL << below) - 1;
@@ -125,103 +122,155 @@ BitsetSearch::Starts& BitsetSearch::entryFor(std::string_view text, Direction d)
         forward_.assign(text);
         backward_.assign(text.rbegin(), text.rend());
         orientation_ = 0;
+        learnLetters(text);
     }
     return starts_[static_cast<std::size_t>(4 * orientation_ + static_cast<int>(d))];
 }
 
-void BitsetSearch::prepare(Starts& s, Direction d) {
+namespace {
+using Reading = BitsetSearch::Reading;
+
+// Two columns' words side by side, for the compiler's vector operations on any target.
+using Lanes = std::uint64_t __attribute__((vector_size(16)));
+constexpr int kLanes = 2;
+static_assert(kGroup % kLanes == 0);
+
+Lanes loadLanes(const std::uint64_t* p) {
+    Lanes v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// The start rows of kGroup neighbouring columns in one word of rows, narrowed down letter by
+// letter until every letter is tested or no column has a start left; returns a bit for each
+// column that has. A pass of one letter over the group is a few vector operations without a
+// branch.
+template <Reading R>
+unsigned narrowGroup(std::uint64_t* out, std::ptrdiff_t outStride, const std::uint64_t* accept,
+                     std::ptrdiff_t next, const BitsetProbe* probes, std::size_t count,
+                     std::uint64_t open) {
+    constexpr int kVectors = kGroup / kLanes;
+    Lanes m[kVectors];
+    for (Lanes& v : m) v = Lanes{} + open;
+    for (std::size_t n = 0; n < count; ++n) {
+        const std::uint64_t* word = accept + probes[n].offset;
+        const auto shift = static_cast<std::uint64_t>(probes[n].shift);
+        Lanes alive{};
+        for (int v = 0; v < kVectors; ++v) {
+            const Lanes here = loadLanes(word + v * kLanes);
+            Lanes accepted;
+            if constexpr (R == Reading::Across) {
+                accepted = here;
+            } else if constexpr (R == Reading::DownOneWord) {
+                accepted = here >> shift;
+            } else {
+                // Two shifts so that a shift of 0 needs neither a branch nor a shift by 64.
+                const Lanes below = loadLanes(word + next + v * kLanes);
+                accepted = (here >> shift) | ((below << 1) << (63 - shift));
+            }
+            m[v] &= accepted;
+            alive |= m[v];
+        }
+        if (!(alive[0] | alive[1])) break;
+    }
+    unsigned holding = 0;
+    for (int c = 0; c < kGroup; ++c) {
+        const std::uint64_t column = m[c / kLanes][c % kLanes];
+        out[c * outStride] = column;
+        holding |= static_cast<unsigned>(column != 0) << c;
+    }
+    return holding;
+}
+}  // namespace
+
+// Sets a text and direction up for working out, group by group of neighbouring columns as the
+// scans reach them, which rows of which columns of the scan's range the text can start at.
+void BitsetSearch::prepare(Starts& s, Direction d, const ScanShape& shape) {
     const std::string& text = orientation_ == 0 ? forward_ : backward_;
-    learnLetters(text);
     if (!built_) build();
     s.valid = true;
     s.noneInRange = false;
-    const int L = static_cast<int>(text.size());
-    const bool down = d != Direction::Right;
-    s.lastStart = down ? rows_ - L + 1 : rows_;
-    s.words = (s.lastStart + 63) / 64;
-    s.masks.resize(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(s.words));
-    s.open.resize(static_cast<std::size_t>(s.words));
-    for (int k = 0; k < s.words; ++k) {
-        const int count = std::min(s.lastStart - 64 * k, 64);
-        s.open[static_cast<std::size_t>(k)] = count == 64 ? ~0ULL : (1ULL << count) - 1;
-    }
-    s.known.assign(static_cast<std::size_t>(cols_), kUnknown);
+    s.firstColumn = shape.firstColumn;
+    s.lastColumn = shape.lastColumn;
+    s.words = (shape.lastRow + 63) / 64;
+    const int inLastWord = shape.lastRow - 64 * (s.words - 1);
+    s.lastWord = inLastWord == 64 ? ~0ULL : (1ULL << inLastWord) - 1;
+    // A group may run past the range's last column: the masks have room for it, and the bitsets
+    // too (into the next letter's, or kGroup spare words after the last).
+    s.masks.resize(static_cast<std::size_t>(cols_ + kGroup) * static_cast<std::size_t>(s.words));
+    s.holding.assign(static_cast<std::size_t>((cols_ + 63) / 64), 0);
+    s.worked.assign(static_cast<std::size_t>((shape.lastColumn - shape.firstColumn) / kGroup + 1),
+                    false);
     const std::vector<int>& order = spreadOrder(text.size());
+    const bool down = d != Direction::Right;
     const int dx = stepX(d);
     s.probes.resize(order.size());
     for (std::size_t n = 0; n < order.size(); ++n) {
         const int i = order[n];
         const int letter = index_[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
         const std::ptrdiff_t column = static_cast<std::ptrdiff_t>(letter) * cols_ + dx * i;
-        s.probes[n] = down ? Probe{(i / 64) * wordStride_ + column, i % 64} : Probe{column, 0};
+        s.probes[n] =
+            down ? BitsetProbe{(i / 64) * wordStride_ + column, i % 64} : BitsetProbe{column, 0};
     }
+    s.reading = !down ? Reading::Across : rows_ <= 64 ? Reading::DownOneWord : Reading::Down;
 }
 
-// The start rows of columns first to last (1-based) at which all the text's letters are
-// accepted, into their masks: one letter at a time over all of them, until none has a start
-// left or every letter is tested. DY is 0 for runs along a row, 1 for runs down, and 2 for runs
-// down a column of at most 64 rows, whose letters all lie in its first word.
-template <int DY>
-void BitsetSearch::blockStarts(Starts& s, int first, int last) {
-    const int n = last - first + 1, words = s.words;
-    // Column c's word k is at m[k x cols + c]: one pass of a letter runs straight through the
-    // block without a branch.
-    std::uint64_t* m = s.masks.data() + (first - 1);
-    for (int k = 0; k < words; ++k) std::fill(m + k * cols_, m + k * cols_ + n, s.open[k]);
-    const std::uint64_t* base = accept_.data() + (first - 1);
-    const std::ptrdiff_t wordStep = wordStride_;
-    for (const Probe& p : s.probes) {
-        std::uint64_t alive = 0;
-        for (int k = 0; k < words; ++k) {
-            const std::uint64_t* word = base + p.offset + k * wordStep;
-            std::uint64_t* out = m + k * cols_;
-            for (int c = 0; c < n; ++c) {
-                std::uint64_t accepted;
-                if constexpr (DY == 0) {
-                    accepted = word[c];
-                } else if constexpr (DY == 2) {
-                    accepted = word[c] >> p.shift;
-                } else {
-                    // Two shifts so that a shift of 0 needs neither a branch nor a shift by 64.
-                    accepted = (word[c] >> p.shift) | ((word[c + wordStep] << 1) << (63 - p.shift));
-                }
-                out[c] &= accepted;
-                alive |= out[c];
-            }
-        }
-        if (!alive) break;
-    }
-    std::uint8_t* known = s.known.data() + (first - 1);
-    for (int c = 0; c < n; ++c) {
-        std::uint64_t any = m[c];
-        for (int k = 1; k < words; ++k) any |= m[k * cols_ + c];
-        known[c] = any ? kSomeStart : kNoStart;
-    }
-}
-
-// Whether column x holds a start. Worked out, when not yet known, with the next few columns up
-// to `last`, which the scan reaches next.
-bool BitsetSearch::holdsStart(Starts& s, bool down, int x, int last) {
-    const auto column = static_cast<std::size_t>(x - 1);
-    if (s.known[column] == kUnknown) {
-        const int blockEnd = std::min(last, x + kColumnBlock - 1);
-        if (down && rows_ <= 64) {
-            blockStarts<2>(s, x, blockEnd);
-        } else if (down) {
-            blockStarts<1>(s, x, blockEnd);
-        } else {
-            blockStarts<0>(s, x, blockEnd);
+// Works out the start rows of group g of the scan's range, a word of rows at a time.
+void BitsetSearch::workOut(Starts& s, int g) {
+    s.worked[static_cast<std::size_t>(g)] = true;
+    const int x = s.firstColumn + g * kGroup;
+    const int words = s.words;
+    unsigned holding = 0;
+    for (int k = 0; k < words; ++k) {
+        std::uint64_t* out = s.masks.data() + static_cast<std::ptrdiff_t>(x - 1) * words + k;
+        const std::uint64_t* accept = accept_.data() + k * wordStride_ + (x - 1);
+        const std::uint64_t open = k == words - 1 ? s.lastWord : ~0ULL;
+        const BitsetProbe* probes = s.probes.data();
+        const std::size_t count = s.probes.size();
+        switch (s.reading) {
+            case Reading::Across:
+                holding |= narrowGroup<Reading::Across>(out, words, accept, wordStride_, probes,
+                                                        count, open);
+                break;
+            case Reading::DownOneWord:
+                holding |= narrowGroup<Reading::DownOneWord>(out, words, accept, wordStride_,
+                                                             probes, count, open);
+                break;
+            case Reading::Down:
+                holding |= narrowGroup<Reading::Down>(out, words, accept, wordStride_, probes,
+                                                      count, open);
+                break;
         }
     }
-    return s.known[column] == kSomeStart;
+    // Only the range's columns count.
+    holding &= (1U << std::min(kGroup, s.lastColumn - x + 1)) - 1;
+    const int at = x - 1;
+    s.holding[static_cast<std::size_t>(at >> 6)] |= std::uint64_t{holding} << (at & 63);
+    if ((at & 63) + kGroup > 64 && holding)
+        s.holding[static_cast<std::size_t>(at >> 6) + 1] |=
+            std::uint64_t{holding} >> (64 - (at & 63));
 }
 
-bool BitsetSearch::accepts(std::string_view text, Direction d, int x, int y) const {
+// The first column from `from` to `last` that holds a start; 0 when none does.
+int BitsetSearch::nextColumn(const Starts& s, int from, int last) const {
+    if (from > last) return 0;
+    auto w = static_cast<std::size_t>((from - 1) >> 6);
+    std::uint64_t bits = s.holding[w] & (~0ULL << ((from - 1) & 63));
+    while (!bits) {
+        if (static_cast<int>(++w) * 64 >= last) return 0;
+        bits = s.holding[w];
+    }
+    const int x = static_cast<int>(w) * 64 + std::countr_zero(bits) + 1;
+    return x <= last ? x : 0;
+}
+
+bool BitsetSearch::accepts(std::string_view text, Direction d, int x, int y, int& budget) const {
     const std::ptrdiff_t step =
         static_cast<std::ptrdiff_t>(stepX(d)) * rows_ + static_cast<std::ptrdiff_t>(stepY(d));
     const GridCell* cell =
         cells_->data() + static_cast<std::ptrdiff_t>(x - 1) * rows_ + (y - 1);
     for (char c : text) {
+        --budget;
         if (*cell != kEmptyCell && *cell != cellOf(c)) return false;
         cell += step;
     }
@@ -229,32 +278,39 @@ bool BitsetSearch::accepts(std::string_view text, Direction d, int x, int y) con
 }
 
 template <class Rng>
-std::optional<Spot> BitsetSearch::scanColumns(Starts& s, const ScanShape& shape, bool down,
-                                              Rng& rnd) {
+std::optional<Spot> BitsetSearch::scanColumns(Starts& s, const ScanShape& shape, Rng& rnd) {
+    const int first = shape.firstColumn, last = shape.lastColumn;
     const int x0 = shape.column(rnd.peek(0));
     bool drewFirstColumn = false;
-    for (int x = x0; x <= shape.lastColumn; ++x) {
-        if (!holdsStart(s, down, x, shape.lastColumn)) continue;
-        if (!drewFirstColumn) {
-            rnd.next();  // it is x0
-            drewFirstColumn = true;
+    for (int g = (x0 - first) / kGroup, x = x0; x <= last; ++g) {
+        if (!s.worked[static_cast<std::size_t>(g)]) workOut(s, g);
+        const int groupEnd = std::min(last, first + (g + 1) * kGroup - 1);
+        for (x = nextColumn(s, x, groupEnd); x != 0; x = nextColumn(s, x + 1, groupEnd)) {
+            if (!drewFirstColumn) {
+                rnd.next();  // it is x0
+                drewFirstColumn = true;
+            }
+            // The first start at or below the column's random first row.
+            const int y0 = shape.row(rnd.next());
+            const std::uint64_t* mask =
+                s.masks.data() + static_cast<std::ptrdiff_t>(x - 1) * s.words;
+            int k = (y0 - 1) >> 6;
+            std::uint64_t m = mask[k] & (~0ULL << ((y0 - 1) & 63));
+            while (!m && ++k < s.words) m = mask[k];
+            if (m) return Spot{x, 64 * k + std::countr_zero(m) + 1};
         }
-        // The first start at or below the column's random first row.
-        const int y0 = shape.row(rnd.next());
-        const std::uint64_t* mask = s.masks.data() + (x - 1);  // word k at mask[k x cols]
-        int k = (y0 - 1) >> 6;
-        std::uint64_t m = mask[k * cols_] & (~0ULL << ((y0 - 1) & 63));
-        while (!m && ++k < s.words) m = mask[k * cols_];
-        if (m) return Spot{x, 64 * k + std::countr_zero(m) + 1};
+        x = groupEnd + 1;
     }
     if (drewFirstColumn) return std::nullopt;
     // Nothing from x0 on: the first column is drawn, in vain, only if a column left of it holds
     // a start.
-    for (int x = shape.firstColumn; x < x0; ++x)
-        if (holdsStart(s, down, x, x0 - 1)) {
+    for (int g = 0; first + g * kGroup < x0; ++g) {
+        if (!s.worked[static_cast<std::size_t>(g)]) workOut(s, g);
+        if (nextColumn(s, first + g * kGroup, std::min(x0 - 1, first + (g + 1) * kGroup - 1))) {
             rnd.next();
             return std::nullopt;
         }
+    }
     s.noneInRange = true;
     return std::nullopt;
 }
@@ -273,8 +329,8 @@ BitsetSearch::Verdict BitsetSearch::scanCells(std::string_view text, Direction d
     for (int x = x0; x <= shape.lastColumn; ++x) {
         const int y0 = shape.row(rnd.peek(draws));
         for (int y = y0; y <= shape.lastRow; ++y) {
-            if (--budget < 0) return Verdict::Undecided;
-            if (accepts(text, d, x, y)) {
+            if (budget <= 0) return Verdict::Undecided;
+            if (accepts(text, d, x, y, budget)) {
                 ++draws;
                 take();
                 found = Spot{x, y};
@@ -283,8 +339,8 @@ BitsetSearch::Verdict BitsetSearch::scanCells(std::string_view text, Direction d
         }
         // Nothing from the first row on; the row was drawn if a start lies above it.
         for (int y = 1; y < y0; ++y) {
-            if (--budget < 0) return Verdict::Undecided;
-            if (accepts(text, d, x, y)) {
+            if (budget <= 0) return Verdict::Undecided;
+            if (accepts(text, d, x, y, budget)) {
                 ++draws;
                 break;
             }
@@ -295,8 +351,8 @@ BitsetSearch::Verdict BitsetSearch::scanCells(std::string_view text, Direction d
         bool anyStart = false;
         for (int x = shape.firstColumn; x < x0 && !anyStart; ++x)
             for (int y = 1; y <= shape.lastRow && !anyStart; ++y) {
-                if (--budget < 0) return Verdict::Undecided;
-                anyStart = accepts(text, d, x, y);
+                if (budget <= 0) return Verdict::Undecided;
+                anyStart = accepts(text, d, x, y, budget);
             }
         if (!anyStart) return Verdict::NoStartInRange;
     }
@@ -309,31 +365,47 @@ std::optional<Spot> BitsetSearch::findWith(std::string_view text, Direction d, R
     const ScanShape shape(d, static_cast<int>(text.size()), cols_, rows_);
     Starts& s = entryFor(text, d);
     if (!s.valid) {
-        Spot found;
         const int budget = cellScanBudget_ + (built_ ? 0 : unbuiltTests_);
-        int left = budget;
-        const Verdict verdict = scanCells(text, d, shape, rnd, left, found);
-        if (!built_) unbuiltTests_ -= std::clamp(budget - left - cellScanBudget_, 0, unbuiltTests_);
-        cellScanBudget_ = verdict == Verdict::Undecided
-                              ? std::max(cellScanBudget_ / 2, kLeastCellScan)
-                              : std::min(cellScanBudget_ * 2, kMostCellScan);
-        switch (verdict) {
-            case Verdict::Found:
-                return found;
-            case Verdict::NoRoom:
-                return std::nullopt;
-            case Verdict::NoStartInRange:
-                // Known until the grid changes, as if worked out with the bitsets.
-                s.valid = true;
-                s.noneInRange = true;
-                return std::nullopt;
-            case Verdict::Undecided:
-                break;
+        if (budget > 0) {
+            Spot found;
+            int left = budget;
+            const Verdict verdict = scanCells(text, d, shape, rnd, left, found);
+            if (!built_)
+                unbuiltTests_ -= std::clamp(budget - left - cellScanBudget_, 0, unbuiltTests_);
+            if (verdict == Verdict::Undecided) {
+                cellScanBudget_ = cellScanBudget_ / 2 < kLeastCellScan ? 0 : cellScanBudget_ / 2;
+            } else {
+                cellScanBudget_ = std::clamp(cellScanBudget_ * 2, kLeastCellScan, kMostCellScan);
+            }
+            switch (verdict) {
+                case Verdict::Found:
+                    return found;
+                case Verdict::NoRoom:
+                    return std::nullopt;
+                case Verdict::NoStartInRange:
+                    // Known until the grid changes, as if worked out with the bitsets.
+                    s.valid = true;
+                    s.noneInRange = true;
+                    return std::nullopt;
+                case Verdict::Undecided:
+                    break;
+            }
+        } else if (++skippedScans_ == kSkipsBeforeRetry) {
+            skippedScans_ = 0;
+            cellScanBudget_ = kLeastCellScan;
         }
-        prepare(s, d);
+        prepare(s, d, shape);
     }
     if (s.noneInRange) return std::nullopt;
-    return scanColumns(s, shape, d != Direction::Right, rnd);
+    return scanColumns(s, shape, rnd);
+}
+
+std::optional<Spot> BitsetSearch::find(std::string_view text, Direction d, SeededRandom& rnd) {
+    return findWith(text, d, rnd);
+}
+
+std::optional<Spot> BitsetSearch::find(std::string_view text, Direction d, Random& rnd) {
+    return findWith(text, d, rnd);
 }
 
 void BitsetSearch::write(std::string_view text, Direction d, Spot s) {
