@@ -16,13 +16,19 @@ namespace {
 // own budgets.
 constexpr int kMostCellScan = 512, kLeastCellScan = 32, kSkipsBeforeRetry = 64;
 
-// Called at every try with the same word as the last try most of the time: the length and the
-// two ends tell most different texts apart before the full comparison.
+// Called at every try, with the same word as the last try most of the time.
 bool sameText(std::string_view a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    if (a.empty()) return true;
-    if (a.front() != b.front() || a.back() != b.back()) return false;
-    return std::memcmp(a.data(), b.data(), a.size()) == 0;
+    const std::size_t n = a.size();
+    if (n != b.size()) return false;
+    if (n < 8) return std::memcmp(a.data(), b.data(), n) == 0;
+    // The first and last eight bytes, which for most words are all of them.
+    std::uint64_t a1, a2, b1, b2;
+    std::memcpy(&a1, a.data(), 8);
+    std::memcpy(&b1, b.data(), 8);
+    std::memcpy(&a2, a.data() + n - 8, 8);
+    std::memcpy(&b2, b.data() + n - 8, 8);
+    if (a1 != b1 || a2 != b2) return false;
+    return n <= 16 || std::memcmp(a.data() + 8, b.data() + 8, n - 16) == 0;
 }
 }  // namespace
 
@@ -130,25 +136,20 @@ BitsetSearch::Starts& BitsetSearch::entryFor(std::string_view text, Direction d)
 namespace {
 using Reading = BitsetSearch::Reading;
 
-// Two columns' words side by side, for the compiler's vector operations on any target.
-using Lanes = std::uint64_t __attribute__((vector_size(16)));
-constexpr int kLanes = 2;
+// Four columns' words side by side: one AVX2 register, two SSE2 ones.
+using Lanes = std::uint64_t __attribute__((vector_size(32)));
+constexpr int kLanes = 4;
 static_assert(kGroup % kLanes == 0);
-
-Lanes loadLanes(const std::uint64_t* p) {
-    Lanes v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
 
 // The start rows of kGroup neighbouring columns in one word of rows, narrowed down letter by
 // letter until every letter is tested or no column has a start left; returns a bit for each
 // column that has. A pass of one letter over the group is a few vector operations without a
 // branch.
 template <Reading R>
-unsigned narrowGroup(std::uint64_t* out, std::ptrdiff_t outStride, const std::uint64_t* accept,
-                     std::ptrdiff_t next, const BitsetProbe* probes, std::size_t count,
-                     std::uint64_t open) {
+[[gnu::always_inline]] inline unsigned narrowGroup(std::uint64_t* out, std::ptrdiff_t outStride,
+                                                   const std::uint64_t* accept,
+                                                   std::ptrdiff_t next, const BitsetProbe* probes,
+                                                   std::size_t count, std::uint64_t open) {
     constexpr int kVectors = kGroup / kLanes;
     Lanes m[kVectors];
     for (Lanes& v : m) v = Lanes{} + open;
@@ -157,21 +158,28 @@ unsigned narrowGroup(std::uint64_t* out, std::ptrdiff_t outStride, const std::ui
         const auto shift = static_cast<std::uint64_t>(probes[n].shift);
         Lanes alive{};
         for (int v = 0; v < kVectors; ++v) {
-            const Lanes here = loadLanes(word + v * kLanes);
-            Lanes accepted;
-            if constexpr (R == Reading::Across) {
-                accepted = here;
-            } else if constexpr (R == Reading::DownOneWord) {
-                accepted = here >> shift;
-            } else {
+            Lanes here;
+            std::memcpy(&here, word + v * kLanes, sizeof here);
+            if constexpr (R == Reading::DownOneWord) {
+                here >>= shift;
+            } else if constexpr (R == Reading::Down) {
                 // Two shifts so that a shift of 0 needs neither a branch nor a shift by 64.
-                const Lanes below = loadLanes(word + next + v * kLanes);
-                accepted = (here >> shift) | ((below << 1) << (63 - shift));
+                Lanes below;
+                std::memcpy(&below, word + next + v * kLanes, sizeof below);
+                here = (here >> shift) | ((below << 1) << (63 - shift));
             }
-            m[v] &= accepted;
+            m[v] &= here;
             alive |= m[v];
         }
-        if (!(alive[0] | alive[1])) break;
+        std::uint64_t any = 0;
+        for (int l = 0; l < kLanes; ++l) any |= alive[l];
+        if (!any) {
+            // No column has a start left in this word of rows. A column with one word has no
+            // start at all, and its masks are never read.
+            if (outStride > 1)
+                for (int c = 0; c < kGroup; ++c) out[c * outStride] = 0;
+            return 0;
+        }
     }
     unsigned holding = 0;
     for (int c = 0; c < kGroup; ++c) {
@@ -180,6 +188,33 @@ unsigned narrowGroup(std::uint64_t* out, std::ptrdiff_t outStride, const std::ui
         holding |= static_cast<unsigned>(column != 0) << c;
     }
     return holding;
+}
+
+// Each reading is compiled twice, for any x86-64 and for one with AVX2, and the one the
+// processor can run is picked when the program loads.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define LETTERMAZE_VECTOR_CLONES [[gnu::target_clones("avx2", "default")]]
+#else
+#define LETTERMAZE_VECTOR_CLONES
+#endif
+
+LETTERMAZE_VECTOR_CLONES unsigned narrowAcross(std::uint64_t* out, std::ptrdiff_t outStride,
+                                               const std::uint64_t* accept, std::ptrdiff_t next,
+                                               const BitsetProbe* probes, std::size_t count,
+                                               std::uint64_t open) {
+    return narrowGroup<Reading::Across>(out, outStride, accept, next, probes, count, open);
+}
+LETTERMAZE_VECTOR_CLONES unsigned narrowDownOneWord(std::uint64_t* out, std::ptrdiff_t outStride,
+                                                    const std::uint64_t* accept,
+                                                    std::ptrdiff_t next, const BitsetProbe* probes,
+                                                    std::size_t count, std::uint64_t open) {
+    return narrowGroup<Reading::DownOneWord>(out, outStride, accept, next, probes, count, open);
+}
+LETTERMAZE_VECTOR_CLONES unsigned narrowDown(std::uint64_t* out, std::ptrdiff_t outStride,
+                                             const std::uint64_t* accept, std::ptrdiff_t next,
+                                             const BitsetProbe* probes, std::size_t count,
+                                             std::uint64_t open) {
+    return narrowGroup<Reading::Down>(out, outStride, accept, next, probes, count, open);
 }
 }  // namespace
 
@@ -200,7 +235,7 @@ void BitsetSearch::prepare(Starts& s, Direction d, const ScanShape& shape) {
     s.masks.resize(static_cast<std::size_t>(cols_ + kGroup) * static_cast<std::size_t>(s.words));
     s.holding.assign(static_cast<std::size_t>((cols_ + 63) / 64), 0);
     s.worked.assign(static_cast<std::size_t>((shape.lastColumn - shape.firstColumn) / kGroup + 1),
-                    false);
+                    0);
     const std::vector<int>& order = spreadOrder(text.size());
     const bool down = d != Direction::Right;
     const int dx = stepX(d);
@@ -217,7 +252,7 @@ void BitsetSearch::prepare(Starts& s, Direction d, const ScanShape& shape) {
 
 // Works out the start rows of group g of the scan's range, a word of rows at a time.
 void BitsetSearch::workOut(Starts& s, int g) {
-    s.worked[static_cast<std::size_t>(g)] = true;
+    s.worked[static_cast<std::size_t>(g)] = 1;
     const int x = s.firstColumn + g * kGroup;
     const int words = s.words;
     unsigned holding = 0;
@@ -229,16 +264,13 @@ void BitsetSearch::workOut(Starts& s, int g) {
         const std::size_t count = s.probes.size();
         switch (s.reading) {
             case Reading::Across:
-                holding |= narrowGroup<Reading::Across>(out, words, accept, wordStride_, probes,
-                                                        count, open);
+                holding |= narrowAcross(out, words, accept, wordStride_, probes, count, open);
                 break;
             case Reading::DownOneWord:
-                holding |= narrowGroup<Reading::DownOneWord>(out, words, accept, wordStride_,
-                                                             probes, count, open);
+                holding |= narrowDownOneWord(out, words, accept, wordStride_, probes, count, open);
                 break;
             case Reading::Down:
-                holding |= narrowGroup<Reading::Down>(out, words, accept, wordStride_, probes,
-                                                      count, open);
+                holding |= narrowDown(out, words, accept, wordStride_, probes, count, open);
                 break;
         }
     }

@@ -63,7 +63,7 @@ class BitsetSearch final : public PlacementSearch {
         std::vector<std::uint64_t> masks;  // column x's word k at (x - 1) x words + k; bit r:
                                            // start row 64 k + r + 1
         std::vector<std::uint64_t> holding;  // bit x - 1: column x holds a start
-        std::vector<bool> worked;            // group g (columns firstColumn + kGroup g on) is
+        std::vector<std::uint8_t> worked;    // group g (columns firstColumn + kGroup g on) is
                                              // worked out
         std::vector<BitsetProbe> probes;           // in the order they are tested
     };
