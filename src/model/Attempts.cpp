@@ -57,7 +57,17 @@ AttemptsResult layAttemptsWith(GenerationScratch& scratch, const std::vector<std
                 const Direction d = wordDirection(rnd.next(), rules.diagonalShare);
                 if (!fitsIn(d, L, cols, rows)) continue;
                 const std::optional<Spot> at = search.find(text, d, rnd);
-                if (!at) continue;
+                if (!at) {
+                    // Every try left would fail too, so only their draws are made.
+                    if (search.lastTextFitsNowhere()) {
+                        for (int left = kTriesPerWord - tryNumber; left > 0; --left) {
+                            scratch.wordReversed ^= rnd.next() < rules.reverseChance;
+                            rnd.next();
+                        }
+                        break;
+                    }
+                    continue;
+                }
                 std::string typed = scratch.wordReversed ? reverseText(text) : text;
                 records[static_cast<std::size_t>(k)] = PlacementRecord::placed(
                     typed, at->x, at->y, at->x + stepX(d) * (L - 1), at->y + stepY(d) * (L - 1));

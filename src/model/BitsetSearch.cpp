@@ -115,6 +115,7 @@ void BitsetSearch::refuseOthers(int x, int y, char letter) {
 
 void BitsetSearch::forgetStarts() {
     for (Starts& s : starts_) s.valid = false;
+    fitsSomewhere_ = false;
 }
 
 BitsetSearch::Starts& BitsetSearch::entryFor(std::string_view text, Direction d) {
@@ -220,8 +221,8 @@ LETTERMAZE_VECTOR_CLONES unsigned narrowDown(std::uint64_t* out, std::ptrdiff_t 
 
 // Sets a text and direction up for working out, group by group of neighbouring columns as the
 // scans reach them, which rows of which columns of the scan's range the text can start at.
-void BitsetSearch::prepare(Starts& s, Direction d, const ScanShape& shape) {
-    const std::string& text = orientation_ == 0 ? forward_ : backward_;
+void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d,
+                           const ScanShape& shape) {
     if (!built_) build();
     s.valid = true;
     s.noneInRange = false;
@@ -426,7 +427,7 @@ std::optional<Spot> BitsetSearch::findWith(std::string_view text, Direction d, R
             skippedScans_ = 0;
             cellScanBudget_ = kLeastCellScan;
         }
-        prepare(s, d, shape);
+        prepare(s, orientation_ == 0 ? forward_ : backward_, d, shape);
     }
     if (s.noneInRange) return std::nullopt;
     return scanColumns(s, shape, rnd);
@@ -438,6 +439,38 @@ std::optional<Spot> BitsetSearch::find(std::string_view text, Direction d, Seede
 
 std::optional<Spot> BitsetSearch::find(std::string_view text, Direction d, Random& rnd) {
     return findWith(text, d, rnd);
+}
+
+// Whether some column of the scan's range holds a start, working out groups until one does.
+bool BitsetSearch::holdsAnyStart(Starts& s) {
+    if (s.noneInRange) return false;
+    const auto groups = static_cast<int>(s.worked.size());
+    for (int g = 0; g < groups; ++g) {
+        if (!s.worked[static_cast<std::size_t>(g)]) workOut(s, g);
+        const int from = s.firstColumn + g * kGroup;
+        if (nextColumn(s, from, std::min(s.lastColumn, from + kGroup - 1))) return true;
+    }
+    s.noneInRange = true;
+    return false;
+}
+
+bool BitsetSearch::lastTextFitsNowhere() {
+    if (fitsSomewhere_ || forward_.empty()) return false;
+    const int L = static_cast<int>(forward_.size());
+    for (int orientation = 0; orientation < 2; ++orientation)
+        for (int n = 0; n < 4; ++n) {
+            const auto d = static_cast<Direction>(n);
+            if (!fitsIn(d, L, cols_, rows_)) continue;
+            Starts& s = starts_[static_cast<std::size_t>(4 * orientation + n)];
+            if (!s.valid)
+                prepare(s, orientation == 0 ? forward_ : backward_, d,
+                        ScanShape(d, L, cols_, rows_));
+            if (holdsAnyStart(s)) {
+                fitsSomewhere_ = true;
+                return false;
+            }
+        }
+    return true;
 }
 
 void BitsetSearch::write(std::string_view text, Direction d, Spot s) {

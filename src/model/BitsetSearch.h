@@ -45,6 +45,7 @@ class BitsetSearch final : public PlacementSearch {
     std::optional<Spot> find(std::string_view text, Direction d, SeededRandom& rnd) override;
     std::optional<Spot> find(std::string_view text, Direction d, Random& rnd) override;
     void write(std::string_view text, Direction d, Spot s) override;
+    bool lastTextFitsNowhere() override;
 
     // How the letters' bitsets are read: along a row (the run goes right), down a column of at
     // most 64 rows, whose letters all lie in its first word, or down a taller one.
@@ -80,7 +81,8 @@ class BitsetSearch final : public PlacementSearch {
     template <class Rng>
     std::optional<Spot> scanColumns(Starts& starts, const ScanShape& shape, Rng& rnd);
     Starts& entryFor(std::string_view text, Direction d);
-    void prepare(Starts& starts, Direction d, const ScanShape& shape);
+    void prepare(Starts& starts, std::string_view text, Direction d, const ScanShape& shape);
+    bool holdsAnyStart(Starts& starts);
     int nextColumn(const Starts& starts, int from, int last) const;
     void workOut(Starts& starts, int group);
     bool accepts(std::string_view text, Direction d, int x, int y, int& budget) const;
@@ -111,6 +113,7 @@ class BitsetSearch final : public PlacementSearch {
     // first seen, 1 reversed) and direction: slot 4 x orientation + direction.
     std::string forward_, backward_;
     int orientation_ = 0;  // of the text of the current find
+    bool fitsSomewhere_ = false;  // the text fits somewhere on the grid as it is
     std::array<Starts, 8> starts_;
 };
 

@@ -59,6 +59,11 @@ int placeDecoysWith(const std::vector<std::string>& decoys, PlacementSearch& sea
                 ++placed;
                 break;
             }
+            // Every try left would fail too, so only their draws are made.
+            if (search.lastTextFitsNowhere()) {
+                for (int left = 2 * (kTriesPerDecoy - tryNumber); left > 0; --left) rnd.next();
+                break;
+            }
         }
     }
     return placed;

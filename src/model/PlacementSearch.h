@@ -97,6 +97,10 @@ class PlacementSearch {
     virtual std::optional<Spot> find(std::string_view text, Direction d, Random& rnd) = 0;
     // Writes text from start s in direction d.
     virtual void write(std::string_view text, Direction d, Spot s) = 0;
+    // Whether the text of the last find fits nowhere on the grid as it is, in no direction and
+    // neither way round: every further try of it will then fail, drawing only its own turn and
+    // direction. A search that cannot tell cheaply says no.
+    virtual bool lastTextFitsNowhere() { return false; }
 };
 
 }  // namespace lettermaze
