@@ -16,6 +16,10 @@ namespace {
 // own budgets.
 constexpr int kMostCellScan = 512, kLeastCellScan = 32, kSkipsBeforeRetry = 64;
 
+// Groups of columns worked out together when a scan reaches one not yet known: the scan will
+// most likely go on to the next ones.
+constexpr int kGroupsAhead = 4;
+
 // Called at every try, with the same word as the last try most of the time.
 bool sameText(std::string_view a, const std::string& b) {
     const std::size_t n = a.size();
@@ -191,6 +195,29 @@ template <Reading R>
     return holding;
 }
 
+// Neighbouring groups in one word of rows: where their masks go and the text's probes.
+struct GroupRun {
+    std::uint64_t* out;
+    std::ptrdiff_t outStride;
+    const std::uint64_t* accept;
+    std::ptrdiff_t next;
+    const BitsetProbe* probes;
+    std::size_t count;
+    std::uint64_t open;
+    int groups;  // at most 64 / kGroup
+};
+
+template <Reading R>
+[[gnu::always_inline]] inline std::uint64_t narrowGroups(const GroupRun& run) {
+    std::uint64_t holding = 0;
+    for (int g = 0; g < run.groups; ++g)
+        holding |= std::uint64_t{narrowGroup<R>(run.out + g * kGroup * run.outStride,
+                                                run.outStride, run.accept + g * kGroup, run.next,
+                                                run.probes, run.count, run.open)}
+                   << (g * kGroup);
+    return holding;
+}
+
 // Each reading is compiled twice, for any x86-64 and for one with AVX2, and the one the
 // processor can run is picked when the program loads.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
@@ -199,23 +226,14 @@ template <Reading R>
 #define LETTERMAZE_VECTOR_CLONES
 #endif
 
-LETTERMAZE_VECTOR_CLONES unsigned narrowAcross(std::uint64_t* out, std::ptrdiff_t outStride,
-                                               const std::uint64_t* accept, std::ptrdiff_t next,
-                                               const BitsetProbe* probes, std::size_t count,
-                                               std::uint64_t open) {
-    return narrowGroup<Reading::Across>(out, outStride, accept, next, probes, count, open);
+LETTERMAZE_VECTOR_CLONES std::uint64_t narrowAcross(const GroupRun& run) {
+    return narrowGroups<Reading::Across>(run);
 }
-LETTERMAZE_VECTOR_CLONES unsigned narrowDownOneWord(std::uint64_t* out, std::ptrdiff_t outStride,
-                                                    const std::uint64_t* accept,
-                                                    std::ptrdiff_t next, const BitsetProbe* probes,
-                                                    std::size_t count, std::uint64_t open) {
-    return narrowGroup<Reading::DownOneWord>(out, outStride, accept, next, probes, count, open);
+LETTERMAZE_VECTOR_CLONES std::uint64_t narrowDownOneWord(const GroupRun& run) {
+    return narrowGroups<Reading::DownOneWord>(run);
 }
-LETTERMAZE_VECTOR_CLONES unsigned narrowDown(std::uint64_t* out, std::ptrdiff_t outStride,
-                                             const std::uint64_t* accept, std::ptrdiff_t next,
-                                             const BitsetProbe* probes, std::size_t count,
-                                             std::uint64_t open) {
-    return narrowGroup<Reading::Down>(out, outStride, accept, next, probes, count, open);
+LETTERMAZE_VECTOR_CLONES std::uint64_t narrowDown(const GroupRun& run) {
+    return narrowGroups<Reading::Down>(run);
 }
 }  // namespace
 
@@ -251,37 +269,45 @@ void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d,
     s.reading = !down ? Reading::Across : rows_ <= 64 ? Reading::DownOneWord : Reading::Down;
 }
 
-// Works out the start rows of group g of the scan's range, a word of rows at a time.
-void BitsetSearch::workOut(Starts& s, int g) {
-    s.worked[static_cast<std::size_t>(g)] = 1;
-    const int x = s.firstColumn + g * kGroup;
+// Works out the start rows of the groups of the scan's range from `group` on that are not known
+// yet, up to `end` (not included) or the first known one, a word of rows at a time.
+void BitsetSearch::workOut(Starts& s, int group, int end) {
+    int stop = group;
+    while (stop < end && !s.worked[static_cast<std::size_t>(stop)])
+        s.worked[static_cast<std::size_t>(stop++)] = 1;
+    const int x = s.firstColumn + group * kGroup;
     const int words = s.words;
-    unsigned holding = 0;
-    for (int k = 0; k < words; ++k) {
-        std::uint64_t* out = s.masks.data() + static_cast<std::ptrdiff_t>(x - 1) * words + k;
-        const std::uint64_t* accept = accept_.data() + k * wordStride_ + (x - 1);
-        const std::uint64_t open = k == words - 1 ? s.lastWord : ~0ULL;
-        const BitsetProbe* probes = s.probes.data();
-        const std::size_t count = s.probes.size();
+    GroupRun run{s.masks.data() + static_cast<std::ptrdiff_t>(x - 1) * words,
+                 words,
+                 accept_.data() + (x - 1),
+                 wordStride_,
+                 s.probes.data(),
+                 s.probes.size(),
+                 ~0ULL,
+                 stop - group};
+    std::uint64_t holding = 0;
+    for (int k = 0; k < words; ++k, ++run.out, run.accept += wordStride_) {
+        if (k == words - 1) run.open = s.lastWord;
         switch (s.reading) {
             case Reading::Across:
-                holding |= narrowAcross(out, words, accept, wordStride_, probes, count, open);
+                holding |= narrowAcross(run);
                 break;
             case Reading::DownOneWord:
-                holding |= narrowDownOneWord(out, words, accept, wordStride_, probes, count, open);
+                holding |= narrowDownOneWord(run);
                 break;
             case Reading::Down:
-                holding |= narrowDown(out, words, accept, wordStride_, probes, count, open);
+                holding |= narrowDown(run);
                 break;
         }
     }
+    if (!holding) return;
     // Only the range's columns count.
-    holding &= (1U << std::min(kGroup, s.lastColumn - x + 1)) - 1;
+    const int inRange = s.lastColumn - x + 1;
+    if (inRange < 64) holding &= (1ULL << inRange) - 1;
     const int at = x - 1;
-    s.holding[static_cast<std::size_t>(at >> 6)] |= std::uint64_t{holding} << (at & 63);
-    if ((at & 63) + kGroup > 64 && holding)
-        s.holding[static_cast<std::size_t>(at >> 6) + 1] |=
-            std::uint64_t{holding} >> (64 - (at & 63));
+    s.holding[static_cast<std::size_t>(at >> 6)] |= holding << (at & 63);
+    if ((at & 63) != 0 && (holding >> (64 - (at & 63))) != 0)
+        s.holding[static_cast<std::size_t>(at >> 6) + 1] |= holding >> (64 - (at & 63));
 }
 
 // The first column from `from` to `last` that holds a start; 0 when none does.
@@ -315,8 +341,10 @@ std::optional<Spot> BitsetSearch::scanColumns(Starts& s, const ScanShape& shape,
     const int first = shape.firstColumn, last = shape.lastColumn;
     const int x0 = shape.column(rnd.peek(0));
     bool drewFirstColumn = false;
+    const auto groups = static_cast<int>(s.worked.size());
     for (int g = (x0 - first) / kGroup, x = x0; x <= last; ++g) {
-        if (!s.worked[static_cast<std::size_t>(g)]) workOut(s, g);
+        if (!s.worked[static_cast<std::size_t>(g)])
+            workOut(s, g, std::min(groups, g + kGroupsAhead));
         const int groupEnd = std::min(last, first + (g + 1) * kGroup - 1);
         for (x = nextColumn(s, x, groupEnd); x != 0; x = nextColumn(s, x + 1, groupEnd)) {
             if (!drewFirstColumn) {
@@ -337,8 +365,10 @@ std::optional<Spot> BitsetSearch::scanColumns(Starts& s, const ScanShape& shape,
     if (drewFirstColumn) return std::nullopt;
     // Nothing from x0 on: the first column is drawn, in vain, only if a column left of it holds
     // a start.
-    for (int g = 0; first + g * kGroup < x0; ++g) {
-        if (!s.worked[static_cast<std::size_t>(g)]) workOut(s, g);
+    const int leftGroups = x0 > first ? (x0 - 1 - first) / kGroup + 1 : 0;
+    for (int g = 0; g < leftGroups; ++g) {
+        if (!s.worked[static_cast<std::size_t>(g)])
+            workOut(s, g, std::min(leftGroups, g + kGroupsAhead));
         if (nextColumn(s, first + g * kGroup, std::min(x0 - 1, first + (g + 1) * kGroup - 1))) {
             rnd.next();
             return std::nullopt;
@@ -446,7 +476,8 @@ bool BitsetSearch::holdsAnyStart(Starts& s) {
     if (s.noneInRange) return false;
     const auto groups = static_cast<int>(s.worked.size());
     for (int g = 0; g < groups; ++g) {
-        if (!s.worked[static_cast<std::size_t>(g)]) workOut(s, g);
+        if (!s.worked[static_cast<std::size_t>(g)])
+            workOut(s, g, std::min(groups, g + kGroupsAhead));
         const int from = s.firstColumn + g * kGroup;
         if (nextColumn(s, from, std::min(s.lastColumn, from + kGroup - 1))) return true;
     }

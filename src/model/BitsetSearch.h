@@ -84,7 +84,7 @@ class BitsetSearch final : public PlacementSearch {
     void prepare(Starts& starts, std::string_view text, Direction d, const ScanShape& shape);
     bool holdsAnyStart(Starts& starts);
     int nextColumn(const Starts& starts, int from, int last) const;
-    void workOut(Starts& starts, int group);
+    void workOut(Starts& starts, int group, int end);
     bool accepts(std::string_view text, Direction d, int x, int y, int& budget) const;
     const std::vector<int>& spreadOrder(std::size_t length);
     void forgetStarts();
