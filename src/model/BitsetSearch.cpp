@@ -68,7 +68,7 @@ void BitsetSearch::learnLetters(std::string_view text) {
     }
     // The bitsets and the probes into them are laid out for the old alphabet.
     if (learned) {
-        forgetStarts();
+        forgetText();
         built_ = false;
     }
 }
@@ -80,7 +80,7 @@ void BitsetSearch::attach(std::vector<GridCell>& cells, int cols, int rows) {
     cellScanBudget_ = kMostCellScan;
     unbuiltTests_ = cols * rows / 2;
     skippedScans_ = 0;
-    forgetStarts();
+    forgetText();
     built_ = false;
 }
 
@@ -122,6 +122,12 @@ void BitsetSearch::forgetStarts() {
     fitsSomewhere_ = false;
 }
 
+void BitsetSearch::forgetText() {
+    forgetStarts();
+    spread_[0].clear();
+    spread_[1].clear();
+}
+
 BitsetSearch::Starts& BitsetSearch::entryFor(std::string_view text, Direction d) {
     if (sameText(text, forward_)) {
         orientation_ = 0;
@@ -129,7 +135,7 @@ BitsetSearch::Starts& BitsetSearch::entryFor(std::string_view text, Direction d)
         orientation_ = 1;
     } else {
         // A new text: results of the last one are of no use.
-        forgetStarts();
+        forgetText();
         forward_.assign(text);
         backward_.assign(text.rbegin(), text.rend());
         orientation_ = 0;
@@ -255,16 +261,24 @@ void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d,
     s.holding.assign(static_cast<std::size_t>((cols_ + 63) / 64), 0);
     s.worked.assign(static_cast<std::size_t>((shape.lastColumn - shape.firstColumn) / kGroup + 1),
                     0);
-    const std::vector<int>& order = spreadOrder(text.size());
+    // The text's letters in the order they are tested, shared by its four directions.
+    std::vector<SpreadLetter>& spread = spread_[text.data() == forward_.data() ? 0 : 1];
+    if (spread.empty()) {
+        const std::vector<int>& order = spreadOrder(text.size());
+        for (const int i : order) {
+            const int letter =
+                index_[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
+            spread.push_back({static_cast<std::ptrdiff_t>(letter) * cols_, i});
+        }
+    }
     const bool down = d != Direction::Right;
     const int dx = stepX(d);
-    s.probes.resize(order.size());
-    for (std::size_t n = 0; n < order.size(); ++n) {
-        const int i = order[n];
-        const int letter = index_[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
-        const std::ptrdiff_t column = static_cast<std::ptrdiff_t>(letter) * cols_ + dx * i;
-        s.probes[n] =
-            down ? BitsetProbe{(i / 64) * wordStride_ + column, i % 64} : BitsetProbe{column, 0};
+    s.probes.resize(spread.size());
+    BitsetProbe* probe = s.probes.data();
+    for (const SpreadLetter& l : spread) {
+        const std::ptrdiff_t column = l.bitsets + dx * l.at;
+        *probe++ = down ? BitsetProbe{(l.at >> 6) * wordStride_ + column, l.at & 63}
+                        : BitsetProbe{column, 0};
     }
     s.reading = !down ? Reading::Across : rows_ <= 64 ? Reading::DownOneWord : Reading::Down;
 }

@@ -88,6 +88,7 @@ class BitsetSearch final : public PlacementSearch {
     bool accepts(std::string_view text, Direction d, int x, int y, int& budget) const;
     const std::vector<int>& spreadOrder(std::size_t length);
     void forgetStarts();
+    void forgetText();
     void learnLetters(std::string_view text);
     void build();
     void refuseOthers(int x, int y, char letter);
@@ -113,6 +114,13 @@ class BitsetSearch final : public PlacementSearch {
     // first seen, 1 reversed) and direction: slot 4 x orientation + direction.
     std::string forward_, backward_;
     int orientation_ = 0;  // of the text of the current find
+    // Each orientation's letters in the order they are tested: where their bitsets begin and
+    // where they lie along the run; worked out when first needed.
+    struct SpreadLetter {
+        std::ptrdiff_t bitsets;
+        int at;
+    };
+    std::array<std::vector<SpreadLetter>, 2> spread_;
     bool fitsSomewhere_ = false;  // the text fits somewhere on the grid as it is
     std::array<Starts, 8> starts_;
 };
