@@ -18,7 +18,7 @@ constexpr int kMostCellScan = 512, kLeastCellScan = 32, kSkipsBeforeRetry = 64;
 
 // Groups of columns worked out together when a scan reaches one not yet known: the scan will
 // most likely go on to the next ones.
-constexpr int kGroupsAhead = 4;
+constexpr int kGroupsAhead = 2;
 
 // Called at every try, with the same word as the last try most of the time.
 bool sameText(std::string_view a, const std::string& b) {

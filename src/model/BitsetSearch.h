@@ -33,7 +33,7 @@ struct BitsetProbe {
 };
 
 // Columns whose start rows are worked out side by side.
-inline constexpr int kGroup = 8;
+inline constexpr int kGroup = 16;
 
 class BitsetSearch final : public PlacementSearch {
   public:
