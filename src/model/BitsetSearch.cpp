@@ -14,7 +14,7 @@ namespace {
 // of new texts and directions. Until the bitsets are built, which costs about as much as looking
 // at every other cell, the scans of the grid may together look at that many more beyond their
 // own budgets.
-constexpr int kMostCellScan = 512, kLeastCellScan = 32, kSkipsBeforeRetry = 64;
+constexpr int kMostCellScan = 256, kLeastCellScan = 32, kSkipsBeforeRetry = 64;
 
 // Groups of columns worked out together when a scan reaches one not yet known: the scan will
 // most likely go on to the next ones.
