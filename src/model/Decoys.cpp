@@ -13,10 +13,9 @@ namespace {
 constexpr int kTriesPerDecoy = 21;
 
 Direction decoyDirection(float r) {
-    if (r > 0.7f) return Direction::Right;
-    if (r > 0.5f) return Direction::DownLeft;
-    if (r > 0.3f) return Direction::DownRight;
-    return Direction::Down;
+    static constexpr Direction kByThresholds[4] = {Direction::Down, Direction::DownRight,
+                                                   Direction::DownLeft, Direction::Right};
+    return kByThresholds[(r > 0.3f) + (r > 0.5f) + (r > 0.7f)];
 }
 template <class Rng>
 std::vector<std::string> makeDecoysWith(std::vector<std::string> words,
@@ -46,14 +45,16 @@ template <class Rng>
 int placeDecoysWith(const std::vector<std::string>& decoys, PlacementSearch& search, int cols,
                     int rows, Rng& rnd) {
     int placed = 0;
-    std::string text;
+    std::string backward;
     for (const std::string& decoy : decoys) {
-        text = decoy;
-        const int L = static_cast<int>(text.size());
+        backward.assign(decoy.rbegin(), decoy.rend());
+        bool reversed = false;  // the turns accumulate
+        const int L = static_cast<int>(decoy.size());
         for (int tryNumber = 1; tryNumber <= kTriesPerDecoy; ++tryNumber) {
-            if (rnd.next() > 0.7f) std::reverse(text.begin(), text.end());
+            reversed ^= rnd.next() > 0.7f;
             const Direction d = decoyDirection(rnd.next());
             if (!fitsIn(d, L, cols, rows)) continue;
+            const std::string& text = reversed ? backward : decoy;
             if (const std::optional<Spot> at = search.find(text, d, rnd)) {
                 search.write(text, d, *at);
                 ++placed;
