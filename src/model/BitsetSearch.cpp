@@ -257,10 +257,15 @@ void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d,
     s.lastWord = inLastWord == 64 ? ~0ULL : (1ULL << inLastWord) - 1;
     // A group may run past the range's last column: the masks have room for it, and the bitsets
     // too (into the next letter's, or kGroup spare words after the last).
-    s.masks.resize(static_cast<std::size_t>(cols_ + kGroup) * static_cast<std::size_t>(s.words));
-    s.holding.assign(static_cast<std::size_t>((cols_ + 63) / 64), 0);
-    s.worked.assign(static_cast<std::size_t>((shape.lastColumn - shape.firstColumn) / kGroup + 1),
-                    0);
+    const auto maskWords = static_cast<std::size_t>(cols_ + kGroup) * static_cast<std::size_t>(s.words);
+    if (s.masks.size() < maskWords) s.masks.resize(maskWords);
+    const auto holdingWords = static_cast<std::size_t>((cols_ + 63) / 64);
+    const auto groups = static_cast<std::size_t>((shape.lastColumn - shape.firstColumn) / kGroup + 1);
+    if (s.holding.size() < holdingWords) s.holding.resize(holdingWords);
+    if (s.worked.size() < groups) s.worked.resize(groups);
+    s.groups = static_cast<int>(groups);
+    std::fill_n(s.holding.begin(), holdingWords, 0);
+    std::fill_n(s.worked.begin(), groups, 0);
     // The text's letters in the order they are tested, shared by its four directions.
     std::vector<SpreadLetter>& spread = spread_[text.data() == forward_.data() ? 0 : 1];
     if (spread.empty()) {
@@ -355,7 +360,7 @@ std::optional<Spot> BitsetSearch::scanColumns(Starts& s, const ScanShape& shape,
     const int first = shape.firstColumn, last = shape.lastColumn;
     const int x0 = shape.column(rnd.peek(0));
     bool drewFirstColumn = false;
-    const auto groups = static_cast<int>(s.worked.size());
+    const int groups = s.groups;
     for (int g = (x0 - first) / kGroup, x = x0; x <= last; ++g) {
         if (!s.worked[static_cast<std::size_t>(g)])
             workOut(s, g, std::min(groups, g + kGroupsAhead));
@@ -439,8 +444,9 @@ BitsetSearch::Verdict BitsetSearch::scanCells(std::string_view text, Direction d
 
 template <class Rng>
 std::optional<Spot> BitsetSearch::findWith(std::string_view text, Direction d, Rng& rnd) {
-    const ScanShape shape(d, static_cast<int>(text.size()), cols_, rows_);
     Starts& s = entryFor(text, d);
+    if (s.valid && s.noneInRange) return std::nullopt;
+    const ScanShape shape(d, static_cast<int>(text.size()), cols_, rows_);
     if (!s.valid) {
         const int budget = cellScanBudget_ + (built_ ? 0 : unbuiltTests_);
         if (budget > 0) {
@@ -488,7 +494,7 @@ std::optional<Spot> BitsetSearch::find(std::string_view text, Direction d, Rando
 // Whether some column of the scan's range holds a start, working out groups until one does.
 bool BitsetSearch::holdsAnyStart(Starts& s) {
     if (s.noneInRange) return false;
-    const auto groups = static_cast<int>(s.worked.size());
+    const int groups = s.groups;
     for (int g = 0; g < groups; ++g) {
         if (!s.worked[static_cast<std::size_t>(g)])
             workOut(s, g, std::min(groups, g + kGroupsAhead));

@@ -59,6 +59,7 @@ class BitsetSearch final : public PlacementSearch {
         bool noneInRange = false;          // no column of the scan's range holds a start
         Reading reading = Reading::Across;
         int firstColumn = 0, lastColumn = 0;  // the scan's range
+        int groups = 0;                       // of kGroup columns, the last one maybe fewer
         int words = 0;                     // words of a column's mask
         std::uint64_t lastWord = 0;        // the start rows the last word may hold
         std::vector<std::uint64_t> masks;  // column x's word k at (x - 1) x words + k; bit r:
