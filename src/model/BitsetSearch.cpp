@@ -164,10 +164,9 @@ template <Reading R>
     constexpr int kVectors = kGroup / kLanes;
     Lanes m[kVectors];
     for (Lanes& v : m) v = Lanes{} + open;
-    for (std::size_t n = 0; n < count; ++n) {
-        const std::uint64_t* word = accept + probes[n].offset;
-        const auto shift = static_cast<std::uint64_t>(probes[n].shift);
-        Lanes alive{};
+    const auto test = [&](const BitsetProbe& probe) {
+        const std::uint64_t* word = accept + probe.offset;
+        const auto shift = static_cast<std::uint64_t>(probe.shift);
         for (int v = 0; v < kVectors; ++v) {
             Lanes here;
             std::memcpy(&here, word + v * kLanes, sizeof here);
@@ -180,8 +179,14 @@ template <Reading R>
                 here = (here >> shift) | ((below << 1) << (63 - shift));
             }
             m[v] &= here;
-            alive |= m[v];
         }
+    };
+    // Two letters between looks at what is left: a look costs about as much as a letter.
+    for (std::size_t n = 0; n < count; n += 2) {
+        test(probes[n]);
+        if (n + 1 < count) test(probes[n + 1]);
+        Lanes alive = m[0];
+        for (int v = 1; v < kVectors; ++v) alive |= m[v];
         std::uint64_t any = 0;
         for (int l = 0; l < kLanes; ++l) any |= alive[l];
         if (!any) {
