@@ -89,17 +89,19 @@ void BitsetSearch::build() {
     letters_ = static_cast<int>(alphabet_.size());
     // The spare word: a start near the bottom reads the word after its own.
     stride_ = (rows_ + 63) / 64 + 1;
-    wordStride_ = static_cast<std::ptrdiff_t>(letters_) * cols_;
-    // A group of columns may run past the last column, into the next letter's bitsets or, after
-    // the last one, into kGroup spare words.
-    accept_.resize(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(wordStride_) +
+    wordStride_ = cols_;
+    letterStride_ = static_cast<std::ptrdiff_t>(stride_) * cols_;
+    // A group of columns may run past the last column, into the next word of rows or letter, or,
+    // after the last of all, into kGroup spare words.
+    accept_.resize(static_cast<std::size_t>(letters_) * static_cast<std::size_t>(letterStride_) +
                    kGroup);
-    for (int j = 0; j < stride_; ++j) {
-        const int below = std::clamp(rows_ - 64 * j, 0, 64);
-        const std::uint64_t rowsHere = below == 64 ? ~0ULL : (1ULL << below) - 1;
-        std::fill(accept_.begin() + j * wordStride_, accept_.begin() + (j + 1) * wordStride_,
-                  rowsHere);
-    }
+    for (int l = 0; l < letters_; ++l)
+        for (int j = 0; j < stride_; ++j) {
+            const int below = std::clamp(rows_ - 64 * j, 0, 64);
+            const std::uint64_t rowsHere = below == 64 ? ~0ULL : (1ULL << below) - 1;
+            const auto first = accept_.begin() + l * letterStride_ + j * wordStride_;
+            std::fill(first, first + cols_, rowsHere);
+        }
     for (int x = 0; x < cols_; ++x)
         for (int y = 0; y < rows_; ++y) {
             const GridCell c = (*cells_)[static_cast<std::size_t>(x) * rows_ + y];
@@ -112,9 +114,9 @@ void BitsetSearch::build() {
 void BitsetSearch::refuseOthers(int x, int y, char letter) {
     std::uint64_t* run = accept_.data() + (y / 64) * wordStride_ + x;
     const std::uint64_t bit = 1ULL << (y % 64);
-    for (int l = 0; l < letters_; ++l) run[static_cast<std::ptrdiff_t>(l) * cols_] &= ~bit;
+    for (int l = 0; l < letters_; ++l) run[l * letterStride_] &= ~bit;
     const int own = index_[static_cast<unsigned char>(letter)];
-    if (own >= 0) run[static_cast<std::ptrdiff_t>(own) * cols_] |= bit;
+    if (own >= 0) run[own * letterStride_] |= bit;
 }
 
 void BitsetSearch::forgetStarts() {
@@ -278,7 +280,7 @@ void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d,
         for (const int i : order) {
             const int letter =
                 index_[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
-            spread.push_back({static_cast<std::ptrdiff_t>(letter) * cols_, i});
+            spread.push_back({letter * letterStride_, i});
         }
     }
     const bool down = d != Direction::Right;

@@ -103,7 +103,8 @@ class BitsetSearch final : public PlacementSearch {
     int skippedScans_ = 0;    // tries sent straight to the bitsets since the budget ran out
     int letters_ = 0;
     int stride_ = 0;                 // words of rows: rows / 64 rounded up, plus one spare
-    std::ptrdiff_t wordStride_ = 0;  // bitsets of one word of rows: letters x columns
+    std::ptrdiff_t wordStride_ = 0;    // from one word of rows to the next: the columns
+    std::ptrdiff_t letterStride_ = 0;  // the bitsets of one letter: words x columns
 
     std::array<int, 256> index_;  // letter -> its place in alphabet_, -1 when not there
     std::vector<unsigned char> alphabet_;
