@@ -6,10 +6,6 @@
 // the attempt that placed the most words wins, the earlier one on a tie.
 #include "model/Attempts.h"
 
-#include <algorithm>
-
-#include "model/Text1252.h"
-
 namespace lettermaze {
 
 namespace {

@@ -78,7 +78,7 @@ void BitsetSearch::attach(std::vector<GridCell>& cells, int cols, int rows) {
     cols_ = cols;
     rows_ = rows;
     cellScanBudget_ = kMostCellScan;
-    unbuiltTests_ = cols * rows / 2;
+    unbuiltCells_ = cols * rows / 2;
     skippedScans_ = 0;
     forgetText();
     built_ = false;
@@ -160,9 +160,9 @@ static_assert(kGroup % kLanes == 0);
 // branch.
 template <Reading R>
 [[gnu::always_inline]] inline unsigned narrowGroup(std::uint64_t* out, std::ptrdiff_t outStride,
-                                                   const std::uint64_t* accept,
-                                                   std::ptrdiff_t next, const BitsetProbe* probes,
-                                                   std::size_t count, std::uint64_t open) {
+                                                   const std::uint64_t* accept, std::ptrdiff_t next,
+                                                   const BitsetProbe* probes, std::size_t count,
+                                                   std::uint64_t open) {
     constexpr int kVectors = kGroup / kLanes;
     Lanes m[kVectors];
     for (Lanes& v : m) v = Lanes{} + open;
@@ -224,9 +224,9 @@ template <Reading R>
 [[gnu::always_inline]] inline std::uint64_t narrowGroups(const GroupRun& run) {
     std::uint64_t holding = 0;
     for (int g = 0; g < run.groups; ++g)
-        holding |= std::uint64_t{narrowGroup<R>(run.out + g * kGroup * run.outStride,
-                                                run.outStride, run.accept + g * kGroup, run.next,
-                                                run.probes, run.count, run.open)}
+        holding |= std::uint64_t{narrowGroup<R>(run.out + g * kGroup * run.outStride, run.outStride,
+                                                run.accept + g * kGroup, run.next, run.probes,
+                                                run.count, run.open)}
                    << (g * kGroup);
     return holding;
 }
@@ -252,8 +252,7 @@ LETTERMAZE_VECTOR_CLONES std::uint64_t narrowDown(const GroupRun& run) {
 
 // Sets a text and direction up for working out, group by group of neighbouring columns as the
 // scans reach them, which rows of which columns of the scan's range the text can start at.
-void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d,
-                           const ScanShape& shape) {
+void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d, const ScanShape& shape) {
     if (!built_) build();
     s.valid = true;
     s.noneInRange = false;
@@ -264,10 +263,12 @@ void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d,
     s.lastWord = inLastWord == 64 ? ~0ULL : (1ULL << inLastWord) - 1;
     // A group may run past the range's last column: the masks have room for it, and the bitsets
     // too (into the next letter's, or kGroup spare words after the last).
-    const auto maskWords = static_cast<std::size_t>(cols_ + kGroup) * static_cast<std::size_t>(s.words);
+    const auto maskWords =
+        static_cast<std::size_t>(cols_ + kGroup) * static_cast<std::size_t>(s.words);
     if (s.masks.size() < maskWords) s.masks.resize(maskWords);
     const auto holdingWords = static_cast<std::size_t>((cols_ + 63) / 64);
-    const auto groups = static_cast<std::size_t>((shape.lastColumn - shape.firstColumn) / kGroup + 1);
+    const auto groups =
+        static_cast<std::size_t>((shape.lastColumn - shape.firstColumn) / kGroup + 1);
     if (s.holding.size() < holdingWords) s.holding.resize(holdingWords);
     if (s.worked.size() < groups) s.worked.resize(groups);
     s.groups = static_cast<int>(groups);
@@ -352,8 +353,7 @@ int BitsetSearch::nextColumn(const Starts& s, int from, int last) const {
 bool BitsetSearch::accepts(std::string_view text, Direction d, int x, int y, int& budget) const {
     const std::ptrdiff_t step =
         static_cast<std::ptrdiff_t>(stepX(d)) * rows_ + static_cast<std::ptrdiff_t>(stepY(d));
-    const GridCell* cell =
-        cells_->data() + static_cast<std::ptrdiff_t>(x - 1) * rows_ + (y - 1);
+    const GridCell* cell = cells_->data() + static_cast<std::ptrdiff_t>(x - 1) * rows_ + (y - 1);
     for (char c : text) {
         --budget;
         if (*cell != kEmptyCell && *cell != cellOf(c)) return false;
@@ -455,13 +455,13 @@ std::optional<Spot> BitsetSearch::findWith(std::string_view text, Direction d, R
     if (s.valid && s.noneInRange) return std::nullopt;
     const ScanShape shape(d, static_cast<int>(text.size()), cols_, rows_);
     if (!s.valid) {
-        const int budget = cellScanBudget_ + (built_ ? 0 : unbuiltTests_);
+        const int budget = cellScanBudget_ + (built_ ? 0 : unbuiltCells_);
         if (budget > 0) {
             Spot found;
             int left = budget;
             const Verdict verdict = scanCells(text, d, shape, rnd, left, found);
             if (!built_)
-                unbuiltTests_ -= std::clamp(budget - left - cellScanBudget_, 0, unbuiltTests_);
+                unbuiltCells_ -= std::clamp(budget - left - cellScanBudget_, 0, unbuiltCells_);
             if (verdict == Verdict::Undecided) {
                 cellScanBudget_ = cellScanBudget_ / 2 < kLeastCellScan ? 0 : cellScanBudget_ / 2;
             } else {

@@ -3,20 +3,23 @@
 // marks the cells that accept that letter (empty, or holding it). The start rows at which a
 // text fits in a column are then the AND of its letters' bitsets, each shifted by the letter's
 // offset along the run: a few word operations per 64 start rows instead of a cell test for
-// every start and letter. Each 64 start rows of a column are narrowed down on their own and
-// dropped as soon as none is left, which in a crowded grid happens after a handful of letters;
-// the letters are tested in a spread-out order (first, middle, quarters, ...) rather than first
-// to last, since every start's run covers the middle of the word.
+// every start and letter. Sixteen neighbouring columns are narrowed down side by side in vector
+// registers, letter after letter, and dropped as soon as none of them has a start left, which in
+// a crowded grid happens after a handful of letters. The letters are tested in a spread-out
+// order (first, middle, quarters, ...) rather than first to last, since every start's run
+// covers the middle of the word.
 // A word that finds no room is tried again and again on the same grid (up to 41 times, in at
 // most two orientations and four directions), so each column's result is kept until the grid
 // changes, and a repeated try costs a look at the columns that hold a start; a text and
-// direction known to fit nowhere cost nothing at all, as they draw nothing.
+// direction known to fit nowhere cost nothing at all, as they draw nothing. Once a text has
+// failed a try, lastTextFitsNowhere works out all of its directions: when none holds a start,
+// the caller only makes the draws of the tries left.
 // In a roomy grid nearly every first candidate fits, and building bitsets would cost more than
 // the whole literal scan. So a text and direction are first scanned cell by cell, looking at the
-// draws the scan would make without taking them, for a few dozen candidates; only when that
-// does not settle the try are the bitsets built (once per grid, then kept up to date by every
-// write) and the columns' starts worked out. Either way the draws and the start found are those
-// of the literal search.
+// draws the scan would make without taking them, for a few hundred cells; only when that does
+// not settle the try are the bitsets built (once per grid, then kept up to date by every write)
+// and the columns' starts worked out. Either way the draws and the start found are those of the
+// literal search.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -55,19 +58,19 @@ class BitsetSearch final : public PlacementSearch {
     // The start rows of one text in one direction, column by column, worked out a group of
     // kGroup columns at a time as the scans reach them.
     struct Starts {
-        bool valid = false;                // set up for the current text and grid
-        bool noneInRange = false;          // no column of the scan's range holds a start
+        bool valid = false;        // set up for the current text and grid
+        bool noneInRange = false;  // no column of the scan's range holds a start
         Reading reading = Reading::Across;
         int firstColumn = 0, lastColumn = 0;  // the scan's range
         int groups = 0;                       // of kGroup columns, the last one maybe fewer
-        int words = 0;                     // words of a column's mask
-        std::uint64_t lastWord = 0;        // the start rows the last word may hold
-        std::vector<std::uint64_t> masks;  // column x's word k at (x - 1) x words + k; bit r:
-                                           // start row 64 k + r + 1
-        std::vector<std::uint64_t> holding;  // bit x - 1: column x holds a start
-        std::vector<std::uint8_t> worked;    // group g (columns firstColumn + kGroup g on) is
-                                             // worked out
-        std::vector<BitsetProbe> probes;           // in the order they are tested
+        int words = 0;                        // words of a column's mask
+        std::uint64_t lastWord = 0;           // the start rows the last word may hold
+        std::vector<std::uint64_t> masks;     // column x's word k at (x - 1) x words + k; bit r:
+                                              // start row 64 k + r + 1
+        std::vector<std::uint64_t> holding;   // bit x - 1: column x holds a start
+        std::vector<std::uint8_t> worked;     // group g (columns firstColumn + kGroup g on) is
+                                              // worked out
+        std::vector<BitsetProbe> probes;      // in the order they are tested
     };
 
     // What a scan cell by cell made of a try before its budget ran out: a start, none (with
@@ -99,17 +102,17 @@ class BitsetSearch final : public PlacementSearch {
     int rows_ = 0;
     bool built_ = false;      // accept_ matches the cells
     int cellScanBudget_ = 0;  // cells the next cell scan may look at
-    int unbuiltTests_ = 0;    // cells the scans may still look at before the bitsets are built
+    int unbuiltCells_ = 0;    // cells the scans may still look at before the bitsets are built
     int skippedScans_ = 0;    // tries sent straight to the bitsets since the budget ran out
     int letters_ = 0;
-    int stride_ = 0;                 // words of rows: rows / 64 rounded up, plus one spare
+    int stride_ = 0;                   // words of rows: rows / 64 rounded up, plus one spare
     std::ptrdiff_t wordStride_ = 0;    // from one word of rows to the next: the columns
     std::ptrdiff_t letterStride_ = 0;  // the bitsets of one letter: words x columns
 
     std::array<int, 256> index_;  // letter -> its place in alphabet_, -1 when not there
     std::vector<unsigned char> alphabet_;
-    // accept_[(word x letters_ + letter) x cols_ + column]: the columns of one letter and word
-    // of rows lie side by side.
+    // accept_[letter x letterStride_ + word x wordStride_ + column]: the columns of one letter
+    // and word of rows lie side by side, the next word of rows right after them.
     std::vector<std::uint64_t> accept_;
     std::vector<std::vector<int>> orders_;  // spreadOrder's results by length
     // The text being tried, both ways round, and its results for each orientation (0 as

@@ -4,7 +4,6 @@
 // cells that already hold their letter, so no hidden word is damaged.
 #include "model/Decoys.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace lettermaze {
