@@ -4,32 +4,22 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 #include <map>
-#include <memory>
 #include <random>
+#include <sstream>
 
 #include "GeneratorSupport.h"
 #include "fakes/ScriptedRandom.h"
 #include "model/BitsetSearch.h"
-#include "model/LiteralSearch.h"
-#include "model/Puzzle.h"
-#include "model/WindowState.h"
 #include "model/GenerationScratch.h"
+#include "model/LiteralSearch.h"
 
 using namespace lettermaze;
 using namespace lettermaze::testing;
 
 namespace {
 
-const std::vector<char> kLetters = {'A', 'B', 'C'};
-
-std::unique_ptr<PlacementSearch> makeSearch(bool fast) {
-    if (fast) return std::make_unique<BitsetSearch>(kLetters);
-    return std::make_unique<LiteralSearch>();
-}
-
-// A cols x rows board with some cells already written, column-major.
+// A cols x rows board, column-major, with the given columns' cells written ('.' stays empty).
 std::vector<GridCell> board(int cols, int rows, const std::vector<std::string>& columns) {
     std::vector<GridCell> cells(static_cast<std::size_t>(cols * rows), kEmptyCell);
     for (std::size_t x = 0; x < columns.size(); ++x)
@@ -38,72 +28,85 @@ std::vector<GridCell> board(int cols, int rows, const std::vector<std::string>& 
     return cells;
 }
 
-class BothSearches : public ::testing::TestWithParam<bool> {};
+struct ScanCase {
+    const char* rule;
+    int cols, rows;
+    std::vector<std::string> columns;
+    const char* text;
+    Direction d;
+    std::vector<float> script;
+    std::optional<Spot> found;
+    int draws;
+};
+
+// Column 1 of the first board reads A . B C. Firsts: Int(0.3 x 4) + 1 = 2; DownLeft's column
+// Int(0 x 2) + 3 = 3 and row Int(0.99 x 2) + 1 = 2; Right's row Int(0.5 x 5) + 1 = 3, where
+// rows 3 and 4 clash and row 5 reads . A . .
+// clang-format off
+const ScanCase kScanCases[] = {
+    {"aCellAcceptsItsOwnLetterOrNothing", 2, 4, {"A.BC", "...."}, "AAB", Direction::Down, {0, 0}, Spot{1, 1}, 2},
+    {"aColumnWithoutAStartDrawsNoRow", 2, 4, {"A.BC", "...."}, "CAB", Direction::Down, {0, 0, 0}, Spot{2, 1}, 2},
+    {"columnsLeftOfTheFirstAreNeverTried", 4, 4, {"....", "AAAA", "AAAA", "AAAA"}, "BC", Direction::Down, {0.3f}, std::nullopt, 1},
+    {"noStartInRangeDrawsNothing", 4, 4, {"....", "AAAA", "AAAA", "AAAA"}, "BC", Direction::Right, {0.3f}, std::nullopt, 0},
+    {"downLeftStartsAtOrRightOfItsLength", 5, 5, {}, "ABC", Direction::DownLeft, {0, 0.99f}, Spot{3, 2}, 2},
+    {"rightRunsMayEndOnTheLastColumn", 3, 5, {"AAAA.", "....A", "....."}, "BAC", Direction::Right, {0, 0.5f}, Spot{1, 5}, 2},
+};
+// clang-format on
+
+class BothSearches : public ::testing::TestWithParam<std::tuple<ScanCase, bool>> {};
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(LiteralAndBitset, BothSearches, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "bitset" : "literal"; });
-
-TEST_P(BothSearches, aCellAcceptsItsOwnLetterOrNothing) {
-    // Column 1 reads A . B C from the top.
-    auto cells = board(2, 4, {"A.BC", "...."});
-    auto search = makeSearch(GetParam());
-    search->attach(cells, 2, 4);
-    // A over A, A into the empty cell, B over B.
-    ScriptedRandom rnd({0.0f, 0.0f});
-    EXPECT_EQ(search->find("AAB", Direction::Down, rnd), (Spot{1, 1}));
-    // C clashes with A at row 1, and A with B from row 2: column 1 holds no start and draws no
-    // first row; column 2 is free.
-    ScriptedRandom again({0.0f, 0.0f, 0.0f});
-    EXPECT_EQ(search->find("CAB", Direction::Down, again), (Spot{2, 1}));
-    EXPECT_EQ(again.draws, 2);
+TEST_P(BothSearches, findsAndWritesAsTheScanRules) {
+    const auto& [c, fast] = GetParam();
+    auto cells = board(c.cols, c.rows, c.columns);
+    BitsetSearch bitset({'A', 'B', 'C'});
+    LiteralSearch literal;
+    PlacementSearch* search = fast ? static_cast<PlacementSearch*>(&bitset) : &literal;
+    search->attach(cells, c.cols, c.rows);
+    ScriptedRandom rnd(c.script);
+    const std::optional<Spot> at = search->find(c.text, c.d, rnd);
+    EXPECT_EQ(at, c.found);
+    EXPECT_EQ(rnd.draws, c.draws);
+    if (!at) return;
+    search->write(c.text, c.d, *at);
+    const std::string text = c.text;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int x = at->x - 1 + stepX(c.d) * static_cast<int>(i);
+        const int y = at->y - 1 + stepY(c.d) * static_cast<int>(i);
+        EXPECT_EQ(cells[static_cast<std::size_t>(x * c.rows + y)], cellOf(text[i])) << i;
+    }
 }
 
-TEST_P(BothSearches, columnsLeftOfTheFirstAreNeverTriedAndOnlyColumnsWithAStartDrawARow) {
-    auto cells = board(4, 4, {"....", "AAAA", "AAAA", "AAAA"});
-    auto search = makeSearch(GetParam());
-    search->attach(cells, 4, 4);
-    // Down, first column Int(0.3 x 4) + 1 = 2: columns 2 to 4 are full of A and draw no first
-    // row; column 1 could take BC, so the first column is drawn, but it is not tried.
-    ScriptedRandom rnd({0.3f});
-    EXPECT_EQ(search->find("BC", Direction::Down, rnd), std::nullopt);
-    EXPECT_EQ(rnd.draws, 1);
-    // Right: every run crosses an A, so no column holds a start and nothing is drawn at all.
-    ScriptedRandom none({0.3f});
-    EXPECT_EQ(search->find("BC", Direction::Right, none), std::nullopt);
-    EXPECT_EQ(none.draws, 0);
+INSTANTIATE_TEST_SUITE_P(Rules, BothSearches,
+                         ::testing::Combine(::testing::ValuesIn(kScanCases), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).rule) +
+                                    (std::get<1>(info.param) ? "_bitset" : "_literal");
+                         });
+
+namespace {
+
+// Whether text fits anywhere, either way round: draws of 0 make the literal scan try every start.
+bool fitsAnywhere(PlacementSearch& literal, std::string text, int cols, int rows) {
+    for (int turn = 0; turn < 2; ++turn, std::reverse(text.begin(), text.end()))
+        for (int n = 0; n < 4; ++n) {
+            ScriptedRandom zero({});
+            const auto d = static_cast<Direction>(n);
+            if (fitsIn(d, static_cast<int>(text.size()), cols, rows) && literal.find(text, d, zero))
+                return true;
+        }
+    return false;
 }
 
-TEST_P(BothSearches, downLeftStartsAtOrRightOfItsLength) {
-    auto cells = board(5, 5, {});
-    auto search = makeSearch(GetParam());
-    search->attach(cells, 5, 5);
-    ScriptedRandom rnd({0.0f, 0.99f});
-    // First column Int(0 x 2) + 3 = 3, first row Int(0.99 x 2) + 1 = 2.
-    EXPECT_EQ(search->find("ABC", Direction::DownLeft, rnd), (Spot{3, 2}));
-    search->write("ABC", Direction::DownLeft, Spot{3, 2});
-    EXPECT_EQ(cells[2 * 5 + 1], cellOf('A'));
-    EXPECT_EQ(cells[1 * 5 + 2], cellOf('B'));
-    EXPECT_EQ(cells[0 * 5 + 3], cellOf('C'));
-}
-
-TEST_P(BothSearches, rightScansEveryRowFromItsStartAndTheWordMayEndOnTheLastColumn) {
-    auto cells = board(3, 5, {"AAAA.", "....A", "....."});
-    auto search = makeSearch(GetParam());
-    search->attach(cells, 3, 5);
-    // First column Int(R x 0) + 1 = 1; first row Int(0.5 x 5) + 1 = 3; rows 3, 4 clash,
-    // row 5 reads . A . which accepts BAC.
-    ScriptedRandom rnd({0.0f, 0.5f});
-    EXPECT_EQ(search->find("BAC", Direction::Right, rnd), (Spot{1, 5}));
-}
+}  // namespace
 
 TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
     std::mt19937 gen(12345);
     const std::string alphabet = "ABCD";
     const std::vector<char> letters(alphabet.begin(), alphabet.end());
     const std::vector<int> heights = {4, 5, 31, 63, 64, 65, 100, 127, 128, 129, 191, 192, 200};
-    int found = 0, notFound = 0;
+    int found = 0, notFound = 0, nowhere = 0;
     for (int round = 0; round < 600; ++round) {
         const int rows = heights[static_cast<std::size_t>(round) % heights.size()];
         const int cols = 4 + static_cast<int>(gen() % 60);
@@ -128,7 +131,6 @@ TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
             if (choice == 1 && !text.empty()) {
                 std::reverse(text.begin(), text.end());
             } else if (choice == 3) {
-                // A near miss of the family's word, as the decoys are, either way round.
                 if (family.empty() || gen() % 6 == 0) {
                     family.clear();
                     const int F = 3 + static_cast<int>(gen() % 12);
@@ -158,67 +160,53 @@ TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
                 ASSERT_EQ(cells, copy);
             } else if (!a) {
                 ++notFound;
+                const bool fitsNowhere = bitset.lastTextFitsNowhere();
+                nowhere += fitsNowhere;
+                ASSERT_EQ(fitsNowhere, !fitsAnywhere(literal, text, cols, rows))
+                    << "round " << round << " step " << step << " text " << text;
             }
         }
     }
-    // Both outcomes were exercised many times.
+    // Every outcome was exercised many times.
     EXPECT_GT(found, 300);
     EXPECT_GT(notFound, 300);
+    EXPECT_GT(nowhere, 100);
 }
 
 namespace {
 
-struct Outcome {
-    GenerateOutcome outcome;
-    std::string letters;
-    PlacementList placements;
-    std::vector<std::string> listed, decoys;
-    int attempts, best;
-    long draws;
-};
-
-// Counted draws go through Random; the program's own generator takes its inlined path.
-Outcome generate(const std::vector<std::string>& words, int cols, int rows, int level,
-                 std::uint32_t seed, SearchKind kind, bool counted = true) {
+// Everything a generation made, as text: grid, records, list, decoys, attempts and draws.
+std::string generate(const std::vector<std::string>& words, int cols, int rows, int level,
+                     std::uint32_t seed, SearchKind kind, bool counted) {
     Puzzle p;
     WindowState window = windowWith(words, cols, rows, level);
     GenerationScratch scratch;
     FakeHost host;
     CountingRandom counting(seed);
     SeededRandom own(seed);
-    GenerateOptions options;
-    options.search = kind;
-    options.attemptTimeLimit = std::chrono::hours(1);
-    const GenerateOutcome o =
-        counted ? createPuzzle(p, window, scratch, host, counting, options) : createPuzzle(p, window, scratch, host, own, options);
-    return {o,
-            gridLetters(p),
-            p.placements,
-            p.hiddenWords.items(),
-            scratch.decoys,
-            scratch.attemptsMade,
-            scratch.bestAttempt,
-            counting.draws};
+    GenerateOptions options{.search = kind, .attemptTimeLimit = std::chrono::hours(1)};
+    Random& rnd = counted ? static_cast<Random&>(counting) : own;
+    std::ostringstream out;
+    out << static_cast<int>(createPuzzle(p, window, scratch, host, rnd, options)) << ' '
+        << gridLetters(p);
+    for (const PlacementRecord& r : p.placements)
+        out << ' ' << r.word.value_or("-") << r.x1.value_or(0) << ',' << r.y1.value_or(0) << ','
+            << r.x2.value_or(0) << ',' << r.y2.value_or(0);
+    for (const std::string& w : p.hiddenWords.items()) out << " listed " << w;
+    for (const std::string& w : scratch.decoys) out << " decoy " << w;
+    out << " attempts " << scratch.attemptsMade << " best " << scratch.bestAttempt;
+    if (counted) out << " draws " << counting.draws;
+    return out.str();
 }
 
 void expectSameGeneration(const std::vector<std::string>& words, int cols, int rows, int level,
                           std::uint32_t seed) {
     SCOPED_TRACE(::testing::Message() << cols << "x" << rows << " level " << level << " seed "
                                       << seed << " words " << words.size());
-    const Outcome a = generate(words, cols, rows, level, seed, SearchKind::Literal);
-    const Outcome b = generate(words, cols, rows, level, seed, SearchKind::Bitset);
-    ASSERT_EQ(a.outcome, GenerateOutcome::Created);
-    EXPECT_EQ(b.outcome, a.outcome);
-    EXPECT_EQ(b.letters, a.letters);
-    EXPECT_EQ(b.placements, a.placements);
-    EXPECT_EQ(b.listed, a.listed);
-    EXPECT_EQ(b.decoys, a.decoys);
-    EXPECT_EQ(b.attempts, a.attempts);
-    EXPECT_EQ(b.best, a.best);
-    EXPECT_EQ(b.draws, a.draws);
-    const Outcome c = generate(words, cols, rows, level, seed, SearchKind::Bitset, false);
-    EXPECT_EQ(c.letters, a.letters);
-    EXPECT_EQ(c.placements, a.placements);
+    EXPECT_EQ(generate(words, cols, rows, level, seed, SearchKind::Bitset, true),
+              generate(words, cols, rows, level, seed, SearchKind::Literal, true));
+    EXPECT_EQ(generate(words, cols, rows, level, seed, SearchKind::Bitset, false),
+              generate(words, cols, rows, level, seed, SearchKind::Literal, false));
 }
 
 std::vector<std::string> randomWords(std::mt19937& gen, int count, int shortest, int longest,
@@ -240,20 +228,15 @@ TEST(PlacementSearch, wholeGenerationsAreTheSameWithEitherSearch) {
     for (int round = 0; round < 160; ++round) {
         const int cols = 4 + static_cast<int>(gen() % 37);
         const int rows = 4 + static_cast<int>(gen() % 37);
-        const int level = round % 10;
         // Small alphabets make words cross and crowd; long words fail and force more attempts.
         const std::string alphabet = round % 3 == 0   ? "AB"
                                      : round % 3 == 1 ? "ETAOIN"
                                                       : "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
         const int count = 1 + static_cast<int>(gen() % 40);
         const auto words = randomWords(gen, count, 2, 3 + static_cast<int>(gen() % 20), alphabet);
-        expectSameGeneration(words, cols, rows, level, static_cast<std::uint32_t>(gen()));
+        expectSameGeneration(words, cols, rows, round % 10, static_cast<std::uint32_t>(gen()));
     }
-}
-
-TEST(PlacementSearch, crowdedAndTallGenerationsAreTheSameWithEitherSearch) {
-    std::mt19937 gen(4242);
-    // Heights across the 64-row words of the bitsets, grids too small for their words.
+    // Crowded grids, and heights across the 64-row words of the bitsets.
     expectSameGeneration(randomWords(gen, 60, 5, 12, "ETAOINSHRDLU"), 30, 30, 9, 1);
     expectSameGeneration(randomWords(gen, 40, 40, 70, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 70, 129, 9, 2);
     expectSameGeneration(randomWords(gen, 30, 60, 130, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 140, 200, 7,
