@@ -124,6 +124,16 @@ void BitsetSearch::forgetStarts() {
     fitsSomewhere_ = false;
 }
 
+// The current text as first seen (0) or turned round (1), with its letters learned: from here
+// on the bitsets are needed.
+const std::string& BitsetSearch::textFor(int orientation) {
+    if (backward_.empty()) {
+        learnLetters(forward_);
+        backward_.assign(forward_.rbegin(), forward_.rend());
+    }
+    return orientation == 0 ? forward_ : backward_;
+}
+
 void BitsetSearch::forgetText() {
     forgetStarts();
     spread_[0].clear();
@@ -133,15 +143,16 @@ void BitsetSearch::forgetText() {
 BitsetSearch::Starts& BitsetSearch::entryFor(std::string_view text, Direction d) {
     if (sameText(text, forward_)) {
         orientation_ = 0;
-    } else if (sameText(text, backward_)) {
+    } else if (text.size() == forward_.size() &&
+               std::equal(text.begin(), text.end(), forward_.rbegin())) {
         orientation_ = 1;
     } else {
-        // A new text: results of the last one are of no use.
+        // A new text: results of the last one are of no use. Its letters and its reverse are
+        // only needed once the bitsets are.
         forgetText();
         forward_.assign(text);
-        backward_.assign(text.rbegin(), text.rend());
+        backward_.clear();
         orientation_ = 0;
-        learnLetters(text);
     }
     return starts_[static_cast<std::size_t>(4 * orientation_ + static_cast<int>(d))];
 }
@@ -354,12 +365,12 @@ bool BitsetSearch::accepts(std::string_view text, Direction d, int x, int y, int
     const std::ptrdiff_t step =
         static_cast<std::ptrdiff_t>(stepX(d)) * rows_ + static_cast<std::ptrdiff_t>(stepY(d));
     const GridCell* cell = cells_->data() + static_cast<std::ptrdiff_t>(x - 1) * rows_ + (y - 1);
-    for (char c : text) {
-        --budget;
-        if (*cell != kEmptyCell && *cell != cellOf(c)) return false;
-        cell += step;
-    }
-    return true;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    for (; i < n; ++i, cell += step)
+        if (*cell != kEmptyCell && *cell != cellOf(text[i])) break;
+    budget -= static_cast<int>(i < n ? i + 1 : n);
+    return i == n;
 }
 
 template <class Rng>
@@ -484,7 +495,7 @@ std::optional<Spot> BitsetSearch::findWith(std::string_view text, Direction d, R
             skippedScans_ = 0;
             cellScanBudget_ = kLeastCellScan;
         }
-        prepare(s, orientation_ == 0 ? forward_ : backward_, d, shape);
+        prepare(s, textFor(orientation_), d, shape);
     }
     if (s.noneInRange) return std::nullopt;
     return scanColumns(s, shape, rnd);
@@ -520,9 +531,7 @@ bool BitsetSearch::lastTextFitsNowhere() {
             const auto d = static_cast<Direction>(n);
             if (!fitsIn(d, L, cols_, rows_)) continue;
             Starts& s = starts_[static_cast<std::size_t>(4 * orientation + n)];
-            if (!s.valid)
-                prepare(s, orientation == 0 ? forward_ : backward_, d,
-                        ScanShape(d, L, cols_, rows_));
+            if (!s.valid) prepare(s, textFor(orientation), d, ScanShape(d, L, cols_, rows_));
             if (holdsAnyStart(s)) {
                 fitsSomewhere_ = true;
                 return false;
@@ -533,14 +542,16 @@ bool BitsetSearch::lastTextFitsNowhere() {
 
 void BitsetSearch::write(std::string_view text, Direction d, Spot s) {
     forgetStarts();  // the grid changes
-    const int dx = stepX(d), dy = stepY(d);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const int x = s.x - 1 + dx * static_cast<int>(i);
-        const int y = s.y - 1 + dy * static_cast<int>(i);
-        GridCell& cell = (*cells_)[static_cast<std::size_t>(x) * rows_ + y];
-        if (cell != kEmptyCell) continue;  // already holds this letter
-        cell = cellOf(text[i]);
-        if (built_) refuseOthers(x, y, text[i]);
+    const std::ptrdiff_t step =
+        static_cast<std::ptrdiff_t>(stepX(d)) * rows_ + static_cast<std::ptrdiff_t>(stepY(d));
+    GridCell* cell = cells_->data() + static_cast<std::ptrdiff_t>(s.x - 1) * rows_ + (s.y - 1);
+    for (std::size_t i = 0; i < text.size(); ++i, cell += step) {
+        if (*cell != kEmptyCell) continue;  // already holds this letter
+        *cell = cellOf(text[i]);
+        if (built_) {
+            const auto at = cell - cells_->data();
+            refuseOthers(static_cast<int>(at / rows_), static_cast<int>(at % rows_), text[i]);
+        }
     }
 }
 

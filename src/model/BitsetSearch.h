@@ -93,6 +93,7 @@ class BitsetSearch final : public PlacementSearch {
     const std::vector<int>& spreadOrder(std::size_t length);
     void forgetStarts();
     void forgetText();
+    const std::string& textFor(int orientation);
     void learnLetters(std::string_view text);
     void build();
     void refuseOthers(int x, int y, char letter);
