@@ -524,7 +524,8 @@ bool BitsetSearch::holdsAnyStart(Starts& s) {
 }
 
 bool BitsetSearch::lastTextFitsNowhere() {
-    if (fitsSomewhere_ || forward_.empty()) return false;
+    // Without bitsets the grid is still roomy, and building them would cost more than the tries.
+    if (!built_ || fitsSomewhere_ || forward_.empty()) return false;
     const int L = static_cast<int>(forward_.size());
     for (int orientation = 0; orientation < 2; ++orientation)
         for (int n = 0; n < 4; ++n) {

@@ -160,10 +160,12 @@ TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
                 ASSERT_EQ(cells, copy);
             } else if (!a) {
                 ++notFound;
-                const bool fitsNowhere = bitset.lastTextFitsNowhere();
-                nowhere += fitsNowhere;
-                ASSERT_EQ(fitsNowhere, !fitsAnywhere(literal, text, cols, rows))
-                    << "round " << round << " step " << step << " text " << text;
+                // The search may not know, but what it knows is so.
+                if (bitset.lastTextFitsNowhere()) {
+                    ++nowhere;
+                    ASSERT_FALSE(fitsAnywhere(literal, text, cols, rows))
+                        << "round " << round << " step " << step << " text " << text;
+                }
             }
         }
     }
