@@ -120,7 +120,7 @@ void BitsetSearch::refuseOthers(int x, int y, char letter) {
 }
 
 void BitsetSearch::forgetStarts() {
-    for (Starts& s : starts_) s.valid = false;
+    ++epoch_;
     fitsSomewhere_ = false;
 }
 
@@ -265,7 +265,7 @@ LETTERMAZE_VECTOR_CLONES std::uint64_t narrowDown(const GroupRun& run) {
 // scans reach them, which rows of which columns of the scan's range the text can start at.
 void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d, const ScanShape& shape) {
     if (!built_) build();
-    s.valid = true;
+    s.epoch = epoch_;
     s.noneInRange = false;
     s.firstColumn = shape.firstColumn;
     s.lastColumn = shape.lastColumn;
@@ -463,9 +463,10 @@ BitsetSearch::Verdict BitsetSearch::scanCells(std::string_view text, Direction d
 template <class Rng>
 std::optional<Spot> BitsetSearch::findWith(std::string_view text, Direction d, Rng& rnd) {
     Starts& s = entryFor(text, d);
-    if (s.valid && s.noneInRange) return std::nullopt;
+    const bool known = s.epoch == epoch_;
+    if (known && s.noneInRange) return std::nullopt;
     const ScanShape shape(d, static_cast<int>(text.size()), cols_, rows_);
-    if (!s.valid) {
+    if (!known) {
         const int budget = cellScanBudget_ + (built_ ? 0 : unbuiltCells_);
         if (budget > 0) {
             Spot found;
@@ -485,7 +486,7 @@ std::optional<Spot> BitsetSearch::findWith(std::string_view text, Direction d, R
                     return std::nullopt;
                 case Verdict::NoStartInRange:
                     // Known until the grid changes, as if worked out with the bitsets.
-                    s.valid = true;
+                    s.epoch = epoch_;
                     s.noneInRange = true;
                     return std::nullopt;
                 case Verdict::Undecided:
@@ -532,7 +533,8 @@ bool BitsetSearch::lastTextFitsNowhere() {
             const auto d = static_cast<Direction>(n);
             if (!fitsIn(d, L, cols_, rows_)) continue;
             Starts& s = starts_[static_cast<std::size_t>(4 * orientation + n)];
-            if (!s.valid) prepare(s, textFor(orientation), d, ScanShape(d, L, cols_, rows_));
+            if (s.epoch != epoch_)
+                prepare(s, textFor(orientation), d, ScanShape(d, L, cols_, rows_));
             if (holdsAnyStart(s)) {
                 fitsSomewhere_ = true;
                 return false;

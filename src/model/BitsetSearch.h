@@ -58,7 +58,7 @@ class BitsetSearch final : public PlacementSearch {
     // The start rows of one text in one direction, column by column, worked out a group of
     // kGroup columns at a time as the scans reach them.
     struct Starts {
-        bool valid = false;        // set up for the current text and grid
+        std::uint64_t epoch = 0;   // set up for the current text and grid when epoch_
         bool noneInRange = false;  // no column of the scan's range holds a start
         Reading reading = Reading::Across;
         int firstColumn = 0, lastColumn = 0;  // the scan's range
@@ -129,6 +129,8 @@ class BitsetSearch final : public PlacementSearch {
     std::array<std::vector<SpreadLetter>, 2> spread_;
     bool fitsSomewhere_ = false;  // the text fits somewhere on the grid as it is
     std::array<Starts, 8> starts_;
+    // Counts the changes of text and grid, so that forgetting every slot's results is one step.
+    std::uint64_t epoch_ = 1;
 };
 
 }  // namespace lettermaze
