@@ -53,6 +53,10 @@ const ScanCase kScanCases[] = {
 };
 // clang-format on
 
+void PrintTo(const ScanCase& c, std::ostream* out) {
+    *out << c.rule;
+}
+
 class BothSearches : public ::testing::TestWithParam<std::tuple<ScanCase, bool>> {};
 
 }  // namespace
