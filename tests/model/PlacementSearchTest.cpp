@@ -122,15 +122,18 @@ TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
         literal.attach(cells, cols, rows);
         bitset.attach(copy, cols, rows);
         // Several tries on one board, with writes in between: the same text again, turned
-        // round, or a new one (C fits empty cells only, Z is not among the search's letters).
+        // round, with another last letter, or a new one (C fits empty cells only, Z is not among
+        // the search's letters).
         std::string text;
         for (int step = 0; step < 12; ++step) {
             const auto d = static_cast<Direction>(gen() % 4);
-            const unsigned choice = gen() % 3;
+            const unsigned choice = gen() % 4;
             if (choice == 1) {
                 std::reverse(text.begin(), text.end());
+            } else if (choice == 3 && !text.empty()) {
+                text.back() = "ABC"[gen() % 3];  // a near miss, as decoys are
             } else if (choice == 2 || text.empty()) {
-                text.resize(2 + gen() % 12);
+                text.resize(2 + gen() % 16);
                 for (char& c : text) c = "ABCABCABCZ"[gen() % 10];
             }
             if (!fitsIn(d, static_cast<int>(text.size()), cols, rows)) continue;
