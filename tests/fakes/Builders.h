@@ -1,18 +1,12 @@
 #pragma once
 // Shared builders for the core's tests: puzzles from rows of letters, words hidden along lines,
-// drags as the grid view reports them, scratch folders and file helpers.
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <set>
+// drags as the grid view reports them, and the scratch folders and file helpers of Files.h.
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "fakes/FakeHost.h"
+#include "fakes/Files.h"
 #include "fakes/ScriptedRandom.h"
 #include "model/Puzzle.h"
 #include "model/WindowState.h"
@@ -83,45 +77,6 @@ inline int colouredCells(const Grid& g) {
     return n;
 }
 
-// A fresh empty folder, removed with everything in it at the end of the test.
-class TempDir {
-public:
-    TempDir() {
-        std::string t = (std::filesystem::temp_directory_path() / "lettermaze-test-XXXXXX").string();
-        path_ = ::mkdtemp(t.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    // Every name in the folder, sorted.
-    Words names() const {
-        std::set<std::string> out;
-        for (const auto& e : std::filesystem::directory_iterator(path_))
-            out.insert(e.path().filename().string());
-        return Words(out.begin(), out.end());
-    }
-
-private:
-    std::string path_;
-};
-
-inline std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 // Lines joined with CR LF, each line ended.
 inline std::string crlf(const Words& lines) {
     std::string out;
@@ -138,20 +93,6 @@ inline Words splitCrlf(const std::string& text) {
     if (start < text.size()) out.push_back(text.substr(start));
     return out;
 }
-
-// Sets (or, with nullopt, unsets) an environment variable for one test.
-class EnvVar {
-public:
-    EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
-    }
-    ~EnvVar() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // A 3 x 4 puzzle: two hidden words, one found (and highlighted), a record per word and a
 // fourth record for a word that was not placed.

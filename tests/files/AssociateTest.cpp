@@ -43,16 +43,6 @@ struct Registration {
     }
 };
 
-std::string output(const std::string& commandLine) {
-    std::string out;
-    if (FILE* pipe = ::popen((commandLine + " 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
-
 }  // namespace
 
 TEST(registerFileType, writesTheTypeTheEntryTheIconsAndTheDefaultHandlerOnceOnly) {
@@ -215,11 +205,11 @@ TEST(registerFileType, theDesktopFindsTheTypeAndItsDefaultHandler) {
     const std::string env = "env XDG_DATA_HOME='" + s.env.dataHome + "' XDG_DATA_DIRS='" + s.env.dataHome +
                             ":/usr/share' XDG_CONFIG_HOME='" + s.env.configHome + "' XDG_RUNTIME_DIR='" +
                             s.dir.file("runtime") + "' XDG_CONFIG_DIRS='" + s.dir.file("none") + "'";
-    EXPECT_NE(output(env + " gio info -a standard::content-type '" + s.dir.file("x.lm") + "'")
+    EXPECT_NE(commandOutput(env + " gio info -a standard::content-type '" + s.dir.file("x.lm") + "'")
                   .find("application/x-lettermaze"), std::string::npos);
-    EXPECT_NE(output(env + " XDG_CURRENT_DESKTOP=GNOME xdg-mime query default application/x-lettermaze")
+    EXPECT_NE(commandOutput(env + " XDG_CURRENT_DESKTOP=GNOME xdg-mime query default application/x-lettermaze")
                   .find("lettermaze.desktop"), std::string::npos);
-    const std::string handlers = output(env + " gio mime application/x-lettermaze");
+    const std::string handlers = commandOutput(env + " gio mime application/x-lettermaze");
     EXPECT_NE(handlers.substr(0, handlers.find('\n')).find("lettermaze.desktop"), std::string::npos) << handlers;
     // The tools run with no shell and their output discarded.
     runQuietly(findOnPath("sh"), {"-c", "echo noise; echo more >&2; touch '" + s.dir.file("ran") + "'"});
