@@ -1,8 +1,10 @@
-// The word-list library: reading it at start-up and drawing a list's words into the word box.
+// Words arriving in the word box from outside: the word-list library, read at start-up and
+// drawn from, and Paste new words.
 #include <gtest/gtest.h>
 
 #include "fakes/Builders.h"
 #include "files/Library.h"
+#include "files/Paste.h"
 #include "files/Startup.h"
 
 using namespace lettermaze;
@@ -15,15 +17,17 @@ std::string menu(const std::string& bytes) {
     WindowState window;
     loadLibraryText(window, bytes);
     std::string s = window.libraryMenuEnabled ? "" : "off:";
-    for (std::size_t i = 0; i < std::max(window.libraryMenu.size(), window.libraryLists.size()); ++i)
-        s += window.libraryMenu[i].caption + "(" + window.libraryMenu[i].wordCount.value_or("-") + ")" +
-             (i < window.libraryLists.size() ? window.libraryLists[i] : "") + ";";
+    for (std::size_t i = 0; i < std::max(window.libraryMenu.size(), window.libraryLists.size());
+         ++i)
+        s += window.libraryMenu[i].caption + "(" + window.libraryMenu[i].wordCount.value_or("-") +
+             ")" + (i < window.libraryLists.size() ? window.libraryLists[i] : "") + ";";
     return s;
 }
 
 std::string listText(const std::string& name, int words) {
     std::string s = name + "\r\n";
-    for (int i = 0; i < words; ++i) s += "W" + std::string(1, char('A' + i / 26 % 26)) + char('A' + i % 26) + "\r\n";
+    for (int i = 0; i < words; ++i)
+        s += "W" + std::string(1, char('A' + i / 26 % 26)) + char('A' + i % 26) + "\r\n";
     return s + "[END]\r\n";
 }
 
@@ -39,9 +43,11 @@ TEST(LibraryLoad, readsEachListIntoTheMenuAndItsWordsAsRead) {
         {"  Farm animals \r\nCOW\r\npig\r\n HEN \r\n[END]\r\nFruit\r\nFIG\r\n[END]\r\n\r\n",
          "Farm animals(3)COW\rpig\r HEN \r;Fruit(1)FIG\r;"},
         {"Fruit\r\nFIG\r\nPEAR\r\n[END]\r\nTrees", "Fruit(2)FIG\rPEAR\r;"},
-        {"Fruit\r\nFIG\r\n[END]\r\n\r\nTrees\r\n[END]\r\n[END]\r\n[END]\r\n", "Fruit(1)FIG\r;(1)Trees\r;[END](0);"},
+        {"Fruit\r\nFIG\r\n[END]\r\n\r\nTrees\r\n[END]\r\n[END]\r\n[END]\r\n",
+         "Fruit(1)FIG\r;(1)Trees\r;[END](0);"},
         {"Fruit\r\n[end]\r\n [END]\r\n[END] \r\n[END]", "Fruit(3)[end]\r [END]\r[END] \r;"},
-        {"Birds\rOWL\r\nEMU\nKIWI\r[END]\rTrees\r\n\nOAK\r\n[END]\r\n", "Birds(2)OWL\rEMU\nKIWI\r;Trees(1)\nOAK\r;"},
+        {"Birds\rOWL\r\nEMU\nKIWI\r[END]\rTrees\r\n\nOAK\r\n[END]\r\n",
+         "Birds(2)OWL\rEMU\nKIWI\r;Trees(1)\nOAK\r;"},
         {"Fruit\r\nFIG\r\n[END]\r\nTrees\r\nOAK\r\nASH", "Fruit(1)FIG\r;Trees(-)OAK\rASH\r;"},
     };
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(menu(bytes), expected) << bytes;
@@ -53,7 +59,8 @@ TEST(LibraryLoad, counterOverflowEndsTheLoad) {
     for (int i = 0; i < 32767; ++i) big += "CAT\r\n";
     EXPECT_EQ(menu(big + "[END]\r\nN\r\nDOG\r\n[END]\r\n").substr(0, 11), "Big(32767)C");
     const std::string over = menu(big + "CAT\r\n[END]\r\nN\r\nDOG\r\n[END]\r\n");
-    EXPECT_EQ(over.substr(0, 7) + std::to_string(over.size()), "Big(-)C" + std::to_string(6 + 32768 * 4 + 1));
+    EXPECT_EQ(over.substr(0, 7) + std::to_string(over.size()),
+              "Big(-)C" + std::to_string(6 + 32768 * 4 + 1));
     std::string lists;
     for (int i = 0; i < 32770; ++i) lists += "L\r\nW\r\n[END]\r\n";
     EXPECT_EQ(menu(lists).size(), 32768u * 7);  // L(1)W, CR and ;
@@ -73,7 +80,8 @@ TEST(LibraryLoad, theShippedLibraryHoldsCompleteListsOfCapitalWordsAndStartUpLoa
     for (std::size_t i = 0; i < window.libraryLists.size(); ++i) {
         ASSERT_TRUE(window.libraryMenu[i].wordCount.has_value()) << window.libraryMenu[i].caption;
         EXPECT_GE(std::stoi(*window.libraryMenu[i].wordCount), 25);
-        EXPECT_EQ(window.libraryLists[i].find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ\r"), std::string::npos);
+        EXPECT_EQ(window.libraryLists[i].find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ\r"),
+                  std::string::npos);
     }
     WindowState none;
     EXPECT_FALSE(loadLibrary(none, dir.file("missing.dat")));
@@ -93,9 +101,19 @@ TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
     } cases[] = {
         {"OLD\r\n", "1.99", Answer::Yes, {}, "OLD\r\n", 0},
         {"OLD\r\n", "text", Answer::Yes, {}, "OLD\r\n", 0},
-        {"", "7.9", Answer::Yes, {0.0f, 0.99f, 0.5f}, "BEE\r\nCAT\r\nDOG\r\nEMU\r\nGNU\r\nHEN\r\nIBIS\r\n\r\n", 3},
-        {"\r\n\r\n", "2", Answer::Yes, {0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f,
-                                        0.99999994f, 0.99999994f, 0.99999994f}, "ANT\r\nBEE\r\n\r\n", 8},
+        {"",
+         "7.9",
+         Answer::Yes,
+         {0.0f, 0.99f, 0.5f},
+         "BEE\r\nCAT\r\nDOG\r\nEMU\r\nGNU\r\nHEN\r\nIBIS\r\n\r\n",
+         3},
+        {"\r\n\r\n",
+         "2",
+         Answer::Yes,
+         {0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f,
+          0.99999994f},
+         "ANT\r\nBEE\r\n\r\n",
+         8},
         {"", "500", Answer::Yes, {}, kTen + "\r\n", 0},
         {"OLD\r\nWORDS", "10", Answer::Cancel, {}, "OLD\r\nWORDS", 0},
         {"OLD\r\n", "10", Answer::Yes, {}, kTen + "\r\n", 0},
@@ -110,38 +128,44 @@ TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
         host.answers = {c.reply};
         std::string selectionAtQuestion;
         host.watch = [&](const std::string& what) {
-            selectionAtQuestion += what + std::to_string(window.wordSelectionStart) + "+" + std::to_string(window.wordSelectionLength) + " ";
+            selectionAtQuestion += what + std::to_string(window.wordSelectionStart) + "+" +
+                                   std::to_string(window.wordSelectionLength) + " ";
         };
         ScriptedRandom random(c.draws);
         addWordsFromList(window, host, random, 0);
         EXPECT_EQ(window.wordText, c.expected) << c.answer;
         EXPECT_EQ(random.draws, c.drawsMade);
         const bool asked = !c.box.starts_with("\r") && !c.box.empty() && c.answer.size() == 2;
-        EXPECT_EQ(selectionAtQuestion, asked ? "events0+" + std::to_string(c.box.size()) + " message0+" + std::to_string(c.box.size()) + " " : "");
+        EXPECT_EQ(selectionAtQuestion, asked ? "events0+" + std::to_string(c.box.size()) +
+                                                   " message0+" + std::to_string(c.box.size()) + " "
+                                             : "");
         if (asked) {
             EXPECT_EQ(host.messages[0].text + host.messages[0].caption,
-                      "Do you want to replace the words already entered?Add to current words or replace them?");
+                      "Do you want to replace the words already entered?Add to current words or "
+                      "replace them?");
         }
     }
 }
 
 TEST(LibraryChoice, theQuestionOffersTheCountAtMostSixtyAndSeededDrawsAreDistinct) {
     WindowState window;
-    loadLibraryText(window, listText("Animals", 25) + listText("Trees", 60) + listText("Countries", 150) +
-                           "Fruit\r\nFIG\r\nOAK");
+    loadLibraryText(window, listText("Animals", 25) + listText("Trees", 60) +
+                                listText("Countries", 150) + "Fruit\r\nFIG\r\nOAK");
     FakeHost host;
     host.inputs = {"", "", "60"};
     SeededRandom random(12345);
     for (int i : {0, 1, 2, 3, 4, -1}) addWordsFromList(window, host, random, i);
     ASSERT_EQ(host.inputBoxes.size(), 4u);
     EXPECT_EQ(host.inputBoxes[0].prompt, "Enter number of Animals to use:");
-    EXPECT_EQ(host.inputBoxes[0].caption + host.inputBoxes[0].defaultText, "25 Animals available.25");
+    EXPECT_EQ(host.inputBoxes[0].caption + host.inputBoxes[0].defaultText,
+              "25 Animals available.25");
     EXPECT_EQ(host.inputBoxes[1].defaultText + host.inputBoxes[2].defaultText, "6060");
     EXPECT_EQ(host.inputBoxes[3].caption + host.inputBoxes[3].defaultText, "2 Fruit available.2");
     Words lines = splitCrlf(window.wordText);
     ASSERT_EQ(lines.size(), 61u);
     EXPECT_EQ(lines.back(), "");
-    EXPECT_EQ(std::adjacent_find(lines.begin(), lines.end() - 1, std::greater_equal<>()), lines.end() - 1);
+    EXPECT_EQ(std::adjacent_find(lines.begin(), lines.end() - 1, std::greater_equal<>()),
+              lines.end() - 1);
 }
 
 TEST(appendWords, addsOnANewLineAfterTrimmingTheEndAndTheBoxFiltersIt) {
@@ -154,5 +178,38 @@ TEST(appendWords, addsOnANewLineAfterTrimmingTheEndAndTheBoxFiltersIt) {
         appendWords(window, "dog\r\n");
         EXPECT_EQ(window.wordText, expected);
         EXPECT_EQ(window.wordSelectionStart, 0);
+    }
+}
+
+// Pasted text is upper-cased and loses its punctuation and digits, which join the letters
+// around them; spaces split it, pieces of one character go, and line breaks of any kind stay.
+TEST(PasteNewWords, keepsThePiecesOfTwoOrMoreLettersBetweenSpacesOnNewLines) {
+    const struct {
+        std::string box, clipboard, after;
+    } cases[] = {
+        {"CAT", "apple, banana; cherry!", "CAT\r\nAPPLE\r\nBANANA\r\nCHERRY\r\n"},
+        {"", "Tea for 2", "TEA\r\nFOR\r\n"},
+        {"", "It's a dog", "ITS\r\nDOG\r\n"},
+        {"", "x-ray apple,pear", "XRAY\r\nAPPLEPEAR\r\n"},
+        {"", "a! b/ c0 d9 e: f@ g[ h` i{ j~ k\xA3 l\xAC", ""},
+        {"", "a\x7F b\xA2", "A\x7F\r\nB\xA2\r\n"},
+        {"", "ONE\r\nTWO\r\nTHREE", "ONE\r\nTWO\r\nTHREE\r\n"},
+        {"CAT\n", "one\ntwo\nthree\n", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n\r\n"},
+        {"CAT\n", "one\rtwo\rthree", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n"},
+        {"", "CAT \r\n DOG", "CAT\r\n\r\n\r\nDOG\r\n"},
+        {"", "CAT \n DOG", "CAT\r\n\r\n\r\nDOG\r\n"},
+        {"CAT\r\n\r\n\r\n", "DOG", "CAT\r\nDOG\r\n"},
+        {"", "caf\xE9 na\xEFve", "CAF\xC9\r\nNA\xCFVE\r\n"},
+        {"", "ab\tcd", "AB\tCD\r\n"},
+        {"CAT\r\n\r\n", "a 1 ! b", "CAT\r\n"},
+        {"CAT", "", "CAT\r\n"},
+    };
+    for (const auto& c : cases) {
+        WindowState window;
+        window.wordText = c.box;
+        FakeHost host;
+        host.setClipboardText(c.clipboard);
+        pasteNewWords(window, host);
+        EXPECT_EQ(window.wordText, c.after) << c.clipboard;
     }
 }
