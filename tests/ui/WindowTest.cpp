@@ -8,13 +8,12 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
-#include "fakes/FakeHost.h"
-#include "fakes/ScriptedRandom.h"
+#include "fakes/Builders.h"
 #include "solve/Cheats.h"
 #include "ui/Codec.h"
 #include "ui/GridView.h"
@@ -26,7 +25,8 @@ using namespace lettermaze::ui;
 
 namespace {
 // Eight words run out from the centre S at (3, 3), one in each direction.
-const char* kRows[7] = {"GXXDXXE", "XIXEXGX", "XXWLAXX", "TOPSTAR", "XXHNKXX", "XUXOXIX", "TXXWXXM"};
+const testing::Words kRows = {"GXXDXXE", "XIXEXGX", "XXWLAXX", "TOPSTAR",
+                              "XXHNKXX", "XUXOXIX", "TXXWXXM"};
 const std::vector<std::tuple<std::string, int, int>> kRays = {
     {"STAR", 3, 6}, {"SPOT", 3, 0}, {"SNOW", 6, 3}, {"SLED", 0, 3},
     {"SKIM", 6, 6}, {"SHUT", 6, 0}, {"SAGE", 0, 6}, {"SWIG", 0, 0}};
@@ -40,18 +40,12 @@ class WindowTest : public QObject {
     testing::ScriptedRandom rnd{std::initializer_list<float>{}, 0.5f};
     std::unique_ptr<MainWindow> w;
 
-    void showPuzzle(const std::vector<std::string>& words) {
+    void showPuzzle(const testing::Words& words) {
         w = std::make_unique<MainWindow>(&host, &rnd);
-        Puzzle& p = w->puzzle();
-        p.grid.setRowCount(7);
-        p.grid.setColumnCount(7);
-        for (int r = 0; r < 7; ++r)
-            for (int c = 0; c < 7; ++c) p.grid.setLetterAt(r, c, std::string(1, kRows[r][c]));
-        for (const auto& word : words) p.hiddenWords.add(word);
-        p.shown = p.inPlay = true;
-        WindowState& window = w->windowState();
-        window.gridFrame.width = 7 * 300 + 60;
-        window.gridFrame.height = 7 * window.gridFrame.rowHeight + 60;
+        w->puzzle() = testing::gridPuzzle(kRows, words);
+        GridFrame& frame = w->windowState().gridFrame;
+        frame.width = 7 * 300 + 60;
+        frame.height = 7 * frame.rowHeight + 60;
         w->syncFromModel();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -70,7 +64,7 @@ class WindowTest : public QObject {
         return out.join(',') + " " + w->hiddenLabel->text();
     }
 
-private slots:
+  private slots:
     void init() {
         host = testing::FakeHost();
         rnd = testing::ScriptedRandom({}, 0.5f);
@@ -78,15 +72,15 @@ private slots:
 
     void dragsFindWordsInEveryDirectionAndNothingElse() {
         showPuzzle({"STAR", "SNOW"});
-        drag(3, 3, 3, 5);                    // STA
-        drag(2, 3, 6, 3);                    // LSNOW
-        drag(3, 3, 5, 4);                    // a knight's move draws no colour
+        drag(3, 3, 3, 5);                   // STA
+        drag(2, 3, 6, 3);                   // LSNOW
+        drag(3, 3, 5, 4);                   // a knight's move draws no colour
         drag(3, 3, 3, 6, Qt::RightButton);  // only refreshes the captions
         QCOMPARE(found(), QStringLiteral(" Hidden (2)"));
         QCOMPARE(rnd.draws, 6);
         drag(3, 6, 3, 3);  // backwards
         QCOMPARE(found(), QStringLiteral("STAR Hidden (1)"));
-        std::vector<std::string> words;
+        testing::Words words;
         for (const auto& [word, r, c] : kRays) words.push_back(word);
         showPuzzle(words);
         for (const auto& [word, r, c] : kRays) drag(3, 3, r, c);
@@ -127,7 +121,7 @@ private slots:
         QCOMPARE(w->puzzle().hiddenWords.selectedIndex(), -1);
         QVERIFY(!cheatMenuState(w->puzzle()).findSelected);
         const QRect second = w->hiddenList->visualItemRect(w->hiddenList->item(1));
-        QTest::mouseClick(w->hiddenList->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+        QTest::mouseClick(w->hiddenList->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(w->puzzle().hiddenWords.selectedIndex(), 1);
     }
 
@@ -142,7 +136,7 @@ private slots:
         m.wordBox->setTextCursor(c);
         QTest::keyClicks(m.wordBox, QStringLiteral("7"));
         QCOMPARE(m.wordBox->textCursor().position(), 3);
-        QTest::sendKeyEvent(QTest::Click, m.wordBox, Qt::Key_Eacute, QStringLiteral("\u00e9"), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, m.wordBox, Qt::Key_Eacute, QStringLiteral("\u00e9"), {});
         QCOMPARE(m.wordBox->textCursor().position(), 4);
         m.wordBox->moveCursor(QTextCursor::End);
         QTest::keyClick(m.wordBox, Qt::Key_Return);
@@ -169,7 +163,9 @@ private slots:
         QVERIFY2(labelHeight < 3 * lineHeight, qPrintable(QString::number(labelHeight)));
     }
 
-    void printDialogOffersTheFirstArialFontAndHandsBackTrimmedChoices() {
+    // The first font named Arial is offered; without one the desktop's stand-in for Arial, else
+    // the first font. Print hands back the title trimmed and the font lower-cased.
+    void printDialogOffersAnArialFontAndHandsBackTrimmedChoices() {
         PrintSettings s;
         s.cancelled = true;
         PrintDialog dialog(s, kFonts);
@@ -180,9 +176,10 @@ private slots:
                  QStringLiteral("Print lettermazeLettermazeArial Narrow"));
         QCOMPARE(dialog.whatToPrintBox->count() * 10 + dialog.fontBox->count(), 34);
         QCOMPARE(dialog.explanationLabel->text() + dialog.printButton->toolTip(),
-                 QStringLiteral("Click Print to open the current lettermaze in your web browser.  You can then "
-                                "print it, or preview it first, with your web browser's print command."
-                                "Open this lettermaze in your web browser..."));
+                 QStringLiteral("Click Print to open the current lettermaze in your web browser.  "
+                                "You can then print it, or preview it first, with your web "
+                                "browser's print command.Open this lettermaze in your web "
+                                "browser..."));
         QCOMPARE(QApplication::focusWidget(), dialog.titleBox);
         QTest::keyClick(dialog.titleBox, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), dialog.whatToPrintBox);
@@ -190,22 +187,18 @@ private slots:
         dialog.whatToPrintBox->setCurrentIndex(2);
         dialog.fontBox->setCurrentIndex(3);
         QTest::mouseClick(dialog.printButton, Qt::LeftButton);
-        QCOMPARE(QString::fromLatin1(s.title + "|" + s.font), QString::fromLatin1("Zoo \xC9t\xE9|\xE9" "criture"));
+        QCOMPARE(QString::fromLatin1(s.title + "|" + s.font),
+                 QString::fromLatin1("Zoo \xC9t\xE9|\xE9" "criture"));
         QVERIFY(!s.cancelled && s.what == 2);
-    }
 
-    void withoutAnArialFontTheDesktopsStandInForArialElseTheFirstFontIsSelected() {
         const std::string standIn = to1252(QFontInfo(QFont(QStringLiteral("Arial"))).family());
-        PrintSettings s;
-        s.font = "old";
-        PrintDialog dialog(s, {"DejaVu Math TeX Gyre", standIn, "Noto Serif"});
-        QCOMPARE(dialog.fontBox->currentIndex() * 10 + (s.font == standIn), 11);
+        PrintDialog substitute(s, {"DejaVu Math TeX Gyre", standIn, "Noto Serif"});
+        QCOMPARE(substitute.fontBox->currentIndex() * 10 + (s.font == standIn), 11);
         PrintDialog unlisted(s, {"Noto Serif", "DejaVu Sans"});
         QCOMPARE(unlisted.fontBox->currentIndex(), 0);
         QCOMPARE(s.font, std::string("Noto Serif"));
         PrintSettings none;
-        PrintDialog empty(none, {});
-        QCOMPARE(empty.fontBox->count(), 0);
+        QCOMPARE(PrintDialog(none, {}).fontBox->count(), 0);
     }
 
     void cancelEscapeAndTheCloseBoxCancelAndEachOpeningStartsAfresh() {
