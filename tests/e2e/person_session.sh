@@ -3,28 +3,12 @@
 # level, create, find a word by dragging, save, quit, start again with the saved file on the
 # command line, and check that the found word is still highlighted. $1 is the program.
 set -euo pipefail
-prog=$(readlink -f "$1")
+source "$(dirname "$0")/desktop.bash"
+prog=$1
 
-if [ "${2:-}" != inner ]; then
-    tmp=$(mktemp -d)
-    trap 'rm -rf "$tmp"' EXIT
-    mkdir -p "$tmp/runtime" && chmod 700 "$tmp/runtime"
-    export XDG_DATA_HOME="$tmp/data" XDG_CONFIG_HOME="$tmp/config" XDG_CACHE_HOME="$tmp/cache"
-    export XDG_RUNTIME_DIR="$tmp/runtime" QT_IM_MODULE=none
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$prog" inner "$tmp"
-fi
-tmp=$3
-cd "$tmp"
-
-pid=""
-fail() { echo "FAILED: $*"; [ -n "$pid" ] && kill "$pid" 2>/dev/null; exit 1; }
 pixel() {  # pixel FILE X Y -> "r,g,b"
-    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n 2p | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-start() {
-    "$prog" "$@" & pid=$!
-    win=$(xdotool search --sync --onlyvisible --name "^Lettermaze from" | head -1)
-    sleep 1.5
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n 2p |
+        sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
 shot() { import -window "$win" "$1"; }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.3; }
@@ -32,7 +16,7 @@ menu() {  # menu X KEY: open a menu in the bar and choose an item by its access 
     click "$1" 8; xdotool key "$2"; sleep 0.8
 }
 
-start
+start "$prog"
 shot start.png
 # The title bar and the task switcher read the icon from the window itself.
 icon=$(xprop -id "$win" _NET_WM_ICON)
@@ -113,7 +97,7 @@ tr -d '\r' < "$saved" > saved.txt
 awk '$0=="E"{f++; next} f==1' saved.txt | grep -qx "$word" || fail "$word is not among the saved found words"
 
 # Start again with the file on the command line: the puzzle opens with the word highlighted.
-start "$tmp/$saved"
+start "$prog" "$tmp/$saved"
 shot reopened.png
 IFS=, read -r r g b < <(pixel reopened.png $(($(cx "$x1") - 8)) $(($(cy "$y1") - ch / 2 + 2)))
 [ "$r,$g,$b" != "255,255,255" ] || fail "the reopened puzzle lost its highlight"

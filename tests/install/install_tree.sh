@@ -5,30 +5,8 @@
 # once and opened by the program that registered it, and the Debian package's contents,
 # fields and lintian verdict. $1 is the build folder.
 set -euo pipefail
-build=$(readlink -f "$1")
-
-if [ "${2:-}" != inner ]; then
-    tmp=$(mktemp -d)
-    trap 'rm -rf "$tmp"' EXIT
-    mkdir -p "$tmp/runtime" && chmod 700 "$tmp/runtime"
-    export XDG_DATA_HOME="$tmp/data" XDG_CONFIG_HOME="$tmp/config" XDG_CACHE_HOME="$tmp/cache"
-    export XDG_RUNTIME_DIR="$tmp/runtime" QT_IM_MODULE=none
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$build" inner "$tmp"
-fi
-tmp=$3
-cd "$tmp"
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT
-fail() {
-    echo "FAILED: $*"
-    [ -n "${LETTERMAZE_E2E_SHOTS:-}" ] && cp ./*.png "$LETTERMAZE_E2E_SHOTS"/ 2>/dev/null
-    exit 1
-}
-start() {  # start PROGRAM [ARGS]: sets win to its window
-    "$@" & pids+=($!)
-    win=$(xdotool search --sync --onlyvisible --name "^Lettermaze" | head -1)
-    sleep 1.5
-}
+source "$(dirname "$0")/../e2e/desktop.bash"
+build=$1
 
 # ---- the staged tree ----------------------------------------------------------------------
 # Installed as the one component there is, so that the build folder's install_manifest.txt
