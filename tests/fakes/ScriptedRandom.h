@@ -1,17 +1,16 @@
 #pragma once
 // A random source that returns a script of values, then repeats a fallback.
 #include <deque>
-#include <stdexcept>
+#include <vector>
 
 #include "model/Random.h"
 
 namespace lettermaze::testing {
 
 class ScriptedRandom : public Random {
-public:
-    ScriptedRandom(std::initializer_list<float> values, float fallback = 0.0f)
-        : values_(values), fallback_(fallback) {}
-    void push(float v) { values_.push_back(v); }
+  public:
+    ScriptedRandom(const std::vector<float>& values, float fallback = 0.0f)
+        : values_(values.begin(), values.end()), fallback_(fallback) {}
     float next() override {
         ++draws;
         if (values_.empty()) return fallback_;
@@ -25,7 +24,7 @@ public:
     }
     int draws = 0;
 
-private:
+  private:
     std::deque<float> values_;
     float fallback_;
 };

@@ -5,6 +5,7 @@
 #include "fakes/Builders.h"
 #include "files/Library.h"
 #include "files/Paste.h"
+#include "files/PuzzleFile.h"
 #include "files/Startup.h"
 
 using namespace lettermaze;
@@ -17,8 +18,7 @@ std::string menu(const std::string& bytes) {
     WindowState window;
     loadLibraryText(window, bytes);
     std::string s = window.libraryMenuEnabled ? "" : "off:";
-    for (std::size_t i = 0; i < std::max(window.libraryMenu.size(), window.libraryLists.size());
-         ++i)
+    for (std::size_t i = 0; i < window.libraryMenu.size(); ++i)
         s += window.libraryMenu[i].caption + "(" + window.libraryMenu[i].wordCount.value_or("-") +
              ")" + (i < window.libraryLists.size() ? window.libraryLists[i] : "") + ";";
     return s;
@@ -27,11 +27,12 @@ std::string menu(const std::string& bytes) {
 std::string listText(const std::string& name, int words) {
     std::string s = name + "\r\n";
     for (int i = 0; i < words; ++i)
-        s += "W" + std::string(1, char('A' + i / 26 % 26)) + char('A' + i % 26) + "\r\n";
+        s += std::string{'W', char('A' + i / 26), char('A' + i % 26)} + "\r\n";
     return s + "[END]\r\n";
 }
 
 const std::string kTen = "ANT\r\nBEE\r\nCAT\r\nDOG\r\nEMU\r\nFOX\r\nGNU\r\nHEN\r\nIBIS\r\nJAY\r\n";
+constexpr float kTop = 0.99999994f;  // the largest draw
 
 }  // namespace
 
@@ -66,16 +67,23 @@ TEST(LibraryLoad, counterOverflowEndsTheLoad) {
     EXPECT_EQ(menu(lists).size(), 32768u * 7);  // L(1)W, CR and ;
 }
 
-TEST(LibraryLoad, theShippedLibraryHoldsCompleteListsOfCapitalWordsAndStartUpLoadsIt) {
+// Start-up registers the file type, opens the puzzle named on the command line and loads the
+// shipped library, whose lists are complete and hold capital words only.
+TEST(startUp, registersTheTypeOpensTheCommandLinesPuzzleAndLoadsTheLibrary) {
     TempDir dir;
     std::filesystem::copy_file(std::string(LETTERMAZE_SOURCE_DIR) + "/data/" + kLibraryFileName,
                                dir.file(kLibraryFileName));
+    ASSERT_TRUE(savePuzzleFile(samplePuzzle(), dir.file("p.lm")));
     Puzzle p;
+    p.findingAll = true;
     WindowState window;
     FakeHost host;
     bool seeded = false;
-    startUp(p, window, host, "", {{}, dir.path(), [&] { seeded = true; }});
-    EXPECT_TRUE(seeded && window.libraryMenuEnabled);
+    const RegistrationEnv env{dir.path(), "lettermaze", "", dir.file("data"), ""};
+    startUp(p, window, host, dir.file("p.lm"), {env, dir.path(), [&] { seeded = true; }});
+    EXPECT_TRUE(seeded && window.libraryMenuEnabled && p.shown && !p.findingAll);
+    EXPECT_EQ(p.hiddenWords.items(), (Words{"CAT", "OWL"}));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("data/applications/lettermaze.desktop")));
     ASSERT_GE(window.libraryLists.size(), 20u);
     for (std::size_t i = 0; i < window.libraryLists.size(); ++i) {
         ASSERT_TRUE(window.libraryMenu[i].wordCount.has_value()) << window.libraryMenu[i].caption;
@@ -88,36 +96,28 @@ TEST(LibraryLoad, theShippedLibraryHoldsCompleteListsOfCapitalWordsAndStartUpLoa
     EXPECT_FALSE(none.libraryMenuEnabled);
 }
 
-// The question offers the list's count, at most 60; fewer than two words (or no number) does
-// nothing; the words are drawn without repeats and kept in library order; an empty word box is
-// filled without asking, else Yes replaces, No adds after the last word and Cancel keeps it.
+// Fewer than two words (or no number) does nothing; the words are drawn without repeats and
+// kept in library order, one draw for each word left out; an empty word box is filled without
+// asking, else, with the words shown selected, Yes replaces, No adds and Cancel keeps them.
 TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
     const struct {
         std::string box, answer;
         Answer reply;
-        std::initializer_list<float> draws;
+        std::vector<float> draws;
         std::string expected;
-        int drawsMade;
     } cases[] = {
-        {"OLD\r\n", "1.99", Answer::Yes, {}, "OLD\r\n", 0},
-        {"OLD\r\n", "text", Answer::Yes, {}, "OLD\r\n", 0},
+        {"OLD\r\n", "1.99", Answer::Yes, {}, "OLD\r\n"},
+        {"OLD\r\n", "text", Answer::Yes, {}, "OLD\r\n"},
         {"",
          "7.9",
          Answer::Yes,
-         {0.0f, 0.99f, 0.5f},
-         "BEE\r\nCAT\r\nDOG\r\nEMU\r\nGNU\r\nHEN\r\nIBIS\r\n\r\n",
-         3},
-        {"\r\n\r\n",
-         "2",
-         Answer::Yes,
-         {0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f,
-          0.99999994f},
-         "ANT\r\nBEE\r\n\r\n",
-         8},
-        {"", "500", Answer::Yes, {}, kTen + "\r\n", 0},
-        {"OLD\r\nWORDS", "10", Answer::Cancel, {}, "OLD\r\nWORDS", 0},
-        {"OLD\r\n", "10", Answer::Yes, {}, kTen + "\r\n", 0},
-        {"OLD \r\n\r\n\n", "10", Answer::No, {}, "OLD\r\n" + kTen + "\r\n", 0},
+         {0, 0.99f, 0.5f},
+         "BEE\r\nCAT\r\nDOG\r\nEMU\r\nGNU\r\nHEN\r\nIBIS\r\n\r\n"},
+        {"\r\n\r\n", "2", Answer::Yes, std::vector<float>(8, kTop), "ANT\r\nBEE\r\n\r\n"},
+        {"", "500", Answer::Yes, {}, kTen + "\r\n"},
+        {"OLD\r\nWORDS", "10", Answer::Cancel, {}, "OLD\r\nWORDS"},
+        {"OLD\r\n", "10", Answer::Yes, {}, kTen + "\r\n"},
+        {"OLD \r\n\r\n\n", "10", Answer::No, {}, "OLD\r\n" + kTen + "\r\n"},
     };
     for (const auto& c : cases) {
         WindowState window;
@@ -126,28 +126,28 @@ TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
         FakeHost host;
         host.inputs = {c.answer};
         host.answers = {c.reply};
-        std::string selectionAtQuestion;
+        std::string selected;
         host.watch = [&](const std::string& what) {
-            selectionAtQuestion += what + std::to_string(window.wordSelectionStart) + "+" +
-                                   std::to_string(window.wordSelectionLength) + " ";
+            selected += what + std::to_string(window.wordSelectionStart) + "+" +
+                        std::to_string(window.wordSelectionLength) + " ";
         };
         ScriptedRandom random(c.draws);
         addWordsFromList(window, host, random, 0);
         EXPECT_EQ(window.wordText, c.expected) << c.answer;
-        EXPECT_EQ(random.draws, c.drawsMade);
+        EXPECT_EQ(random.draws, static_cast<int>(c.draws.size()));
         const bool asked = !c.box.starts_with("\r") && !c.box.empty() && c.answer.size() == 2;
-        EXPECT_EQ(selectionAtQuestion, asked ? "events0+" + std::to_string(c.box.size()) +
-                                                   " message0+" + std::to_string(c.box.size()) + " "
-                                             : "");
-        if (asked) {
-            EXPECT_EQ(host.messages[0].text + host.messages[0].caption,
-                      "Do you want to replace the words already entered?Add to current words or "
-                      "replace them?");
-        }
+        const std::string all = "0+" + std::to_string(c.box.size());
+        EXPECT_EQ(selected, asked ? "events" + all + " message" + all + " " : "");
+        for (const auto& m : host.messages)
+            EXPECT_EQ(m.text + m.caption,
+                      "Do you want to replace the words already entered?"
+                      "Add to current words or replace them?");
     }
 }
 
-TEST(LibraryChoice, theQuestionOffersTheCountAtMostSixtyAndSeededDrawsAreDistinct) {
+// The question names the list and offers its count, at most 60; the words drawn by a seeded
+// source are distinct and in order. A list cut short by the end of the file offers what it kept.
+TEST(LibraryChoice, theQuestionOffersTheCountAtMostSixty) {
     WindowState window;
     loadLibraryText(window, listText("Animals", 25) + listText("Trees", 60) +
                                 listText("Countries", 150) + "Fruit\r\nFIG\r\nOAK");
@@ -164,25 +164,13 @@ TEST(LibraryChoice, theQuestionOffersTheCountAtMostSixtyAndSeededDrawsAreDistinc
     Words lines = splitCrlf(window.wordText);
     ASSERT_EQ(lines.size(), 61u);
     EXPECT_EQ(lines.back(), "");
-    EXPECT_EQ(std::adjacent_find(lines.begin(), lines.end() - 1, std::greater_equal<>()),
-              lines.end() - 1);
+    EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end() - 1, std::less_equal<>()));
 }
 
-TEST(appendWords, addsOnANewLineAfterTrimmingTheEndAndTheBoxFiltersIt) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"", "DOG\r\n"}, {"CAT", "CAT\r\nDOG\r\n"}, {"CAT \r\n\r\n\n\r", "CAT\r\nDOG\r\n"}};
-    for (const auto& [box, expected] : cases) {
-        WindowState window;
-        window.wordText = box;
-        window.wordSelectionStart = 3;
-        appendWords(window, "dog\r\n");
-        EXPECT_EQ(window.wordText, expected);
-        EXPECT_EQ(window.wordSelectionStart, 0);
-    }
-}
-
-// Pasted text is upper-cased and loses its punctuation and digits, which join the letters
-// around them; spaces split it, pieces of one character go, and line breaks of any kind stay.
+// Words go on a new line after the box's text, trimmed of trailing spaces and line ends, and
+// the box's own filter then applies; pasted text is upper-cased and loses its punctuation and
+// digits, which join the letters around them; spaces split it, pieces of one character go, and
+// line breaks of any kind stay.
 TEST(PasteNewWords, keepsThePiecesOfTwoOrMoreLettersBetweenSpacesOnNewLines) {
     const struct {
         std::string box, clipboard, after;
@@ -195,7 +183,7 @@ TEST(PasteNewWords, keepsThePiecesOfTwoOrMoreLettersBetweenSpacesOnNewLines) {
         {"", "a\x7F b\xA2", "A\x7F\r\nB\xA2\r\n"},
         {"", "ONE\r\nTWO\r\nTHREE", "ONE\r\nTWO\r\nTHREE\r\n"},
         {"CAT\n", "one\ntwo\nthree\n", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n\r\n"},
-        {"CAT\n", "one\rtwo\rthree", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n"},
+        {"CAT \r\n\r\n\n\r", "one\rtwo\rthree", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n"},
         {"", "CAT \r\n DOG", "CAT\r\n\r\n\r\nDOG\r\n"},
         {"", "CAT \n DOG", "CAT\r\n\r\n\r\nDOG\r\n"},
         {"CAT\r\n\r\n\r\n", "DOG", "CAT\r\nDOG\r\n"},
@@ -207,9 +195,14 @@ TEST(PasteNewWords, keepsThePiecesOfTwoOrMoreLettersBetweenSpacesOnNewLines) {
     for (const auto& c : cases) {
         WindowState window;
         window.wordText = c.box;
+        window.wordSelectionStart = 3;
         FakeHost host;
         host.setClipboardText(c.clipboard);
         pasteNewWords(window, host);
-        EXPECT_EQ(window.wordText, c.after) << c.clipboard;
+        EXPECT_EQ(window.wordText + std::to_string(window.wordSelectionStart), c.after + "0")
+            << c.clipboard;
     }
+    WindowState window;
+    appendWords(window, "dog\r\n");
+    EXPECT_EQ(window.wordText, "DOG\r\n");
 }

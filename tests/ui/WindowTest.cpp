@@ -37,7 +37,7 @@ class WindowTest : public QObject {
     Q_OBJECT
 
     testing::FakeHost host;
-    testing::ScriptedRandom rnd{std::initializer_list<float>{}, 0.5f};
+    testing::ScriptedRandom rnd{{}, 0.5f};
     std::unique_ptr<MainWindow> w;
 
     void showPuzzle(const testing::Words& words) {
