@@ -134,9 +134,9 @@ TEST(PuzzleFileLoad, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
         EXPECT_EQ(r.reason.substr(0, c.why.size()), c.why);
         EXPECT_EQ(summary(p).substr(0, c.expected.size()), c.expected);  // the rest is kept
         EXPECT_EQ(p.shown, c.why.empty());
-        EXPECT_EQ(host.busyOn * 10 + host.busyOff + host.busy, 11);
-        EXPECT_EQ(host.messages.size(), c.why == kOldFormatMessage);
-        for (const auto& m : host.messages) EXPECT_EQ(m.text + m.caption, c.why + "Lettermaze");
+        Words log = {"busy", "idle"};
+        if (c.why == kOldFormatMessage) log.insert(log.begin() + 1, "message " + c.why + "|Lettermaze");
+        EXPECT_EQ(host.log, log);
     }
 }
 
@@ -179,22 +179,20 @@ TEST(PuzzleFileSave, saveThenOpenRestoresEverythingAndACancelWritesNothing) {
     window.dialogFileName = "old.lm";
     host.fileNames = {"", dir.file("round.lm"), dir.file("round.lm")};
     savePuzzle(saved, window, host);
-    EXPECT_EQ(dir.names().size() + host.busyOn, 0u);
+    EXPECT_EQ(dir.names(), Words{});
     savePuzzle(saved, window, host);
     EXPECT_EQ(window.dialogFileName, dir.file("round.lm"));
-    EXPECT_TRUE(saved.shown && !host.busy && host.messages.empty());
     Puzzle opened;
     window.dialogFileName = "elsewhere.lm";
     openPuzzle(opened, window, host);
-    ASSERT_EQ(host.dialogs.size(), 3u);
-    for (const auto& d : host.dialogs) EXPECT_EQ(d.filter, "Lettermaze|*.lm");
-    EXPECT_EQ(host.dialogs[0].fileName + host.dialogs[1].fileName, "old.lm");
-    EXPECT_EQ(std::to_string(host.dialogs[2].save) + host.dialogs[2].fileName, "0elsewhere.lm");
+    EXPECT_EQ(host.log, (Words{"save Lettermaze|*.lm|old.lm", "save Lettermaze|*.lm|",
+                               "busy", "idle", "open Lettermaze|*.lm|elsewhere.lm", "busy", "idle",
+                               "idle"}));
     EXPECT_EQ(window.dialogFileName, dir.file("round.lm"));
     saved.placements = {saved.placements[0], PlacementRecord{std::string(), 0.0, 0.0, 0.0, 0.0},
                         saved.placements[2]};
     EXPECT_EQ(summary(opened), summary(saved));
-    EXPECT_TRUE(opened.shown && opened.inPlay && !host.busy);
+    EXPECT_TRUE(saved.shown && opened.shown && opened.inPlay);
     ASSERT_TRUE(savePuzzleFile(opened, dir.file("again.lm")));
     EXPECT_EQ(readFile(dir.file("again.lm")), puzzleFileText(saved));
 }
@@ -227,8 +225,7 @@ TEST(PuzzleFileOpen, shortNamesAreIgnoredAndFailuresAreQuiet) {
         EXPECT_EQ(p.grid.revision() > revision, rows == 5) << name;  // the grid view repaints
         EXPECT_EQ(p.grid.rowCount(), rows == 5 ? 5 : 3) << name;
         EXPECT_EQ(p.shown, rows != 0) << name;
-        EXPECT_EQ(host.busyOn, rows < 0 ? 0 : 1) << name;
-        EXPECT_TRUE(!host.busy && host.messages.empty());
+        EXPECT_EQ(host.log, (rows < 0 ? Words{} : Words{"busy", "idle"})) << name;
     }
     fs::current_path(cwd);
     Puzzle p = samplePuzzle();
@@ -237,7 +234,7 @@ TEST(PuzzleFileOpen, shortNamesAreIgnoredAndFailuresAreQuiet) {
     openPuzzle(p, window, host);  // cancelled
     EXPECT_EQ(window.dialogFileName, "");
     EXPECT_TRUE(p.shown);
-    EXPECT_EQ(host.busyOn * 10 + host.busyOff, 1);
+    EXPECT_EQ(host.log, (Words{"open Lettermaze|*.lm|last.lm", "idle"}));
 }
 
 // A save replaces the earlier file whole, with a new file renamed over it that takes its
