@@ -1,19 +1,26 @@
 // The window and the print dialog driven with real mouse and key events, offscreen: solving by
-// dragging and by keyboard, Tab into the hidden list, the word box's filter, the About box and
-// the print dialog's choices.
+// dragging and by keyboard, Tab into the hidden list, text reaching the word box, the About
+// box, the print dialog's choices, and file names in any alphabet through the file dialogs and
+// the command line. Most tests script the desktop; those about the clipboard, the About box and
+// the file dialogs use the window's own Qt host.
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "fakes/Builders.h"
+#include "files/PuzzleFile.h"
 #include "solve/Cheats.h"
 #include "ui/Codec.h"
 #include "ui/GridView.h"
@@ -31,6 +38,16 @@ const std::vector<std::tuple<std::string, int, int>> kRays = {
     {"STAR", 3, 6}, {"SPOT", 3, 0}, {"SNOW", 6, 3}, {"SLED", 0, 3},
     {"SKIM", 6, 6}, {"SHUT", 6, 0}, {"SAGE", 0, 6}, {"SWIG", 0, 0}};
 const std::vector<std::string> kFonts = {"DejaVu Sans", "Arial Narrow", "Arial", "\xC9" "criture"};
+
+// Runs `act` on the modal dialog of type T about to open.
+template <class T>
+void whenOpen(std::function<void(T*)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        act(dialog);
+    });
+}
 }  // namespace
 
 class WindowTest : public QObject {
@@ -40,15 +57,19 @@ class WindowTest : public QObject {
     testing::ScriptedRandom rnd{{}, 0.5f};
     std::unique_ptr<MainWindow> w;
 
+    // A shown window, on the scripted desktop unless asked for the real one.
+    void open(bool realHost = false) {
+        w = realHost ? std::make_unique<MainWindow>() : std::make_unique<MainWindow>(&host, &rnd);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
     void showPuzzle(const testing::Words& words) {
-        w = std::make_unique<MainWindow>(&host, &rnd);
+        open();
         w->puzzle() = testing::gridPuzzle(kRows, words);
         GridFrame& frame = w->windowState().gridFrame;
         frame.width = 7 * 300 + 60;
         frame.height = 7 * frame.rowHeight + 60;
         w->syncFromModel();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
     void drag(int r0, int c0, int r1, int c1, Qt::MouseButton button = Qt::LeftButton) {
         QWidget* vp = w->gridView->viewport();
@@ -58,10 +79,19 @@ class WindowTest : public QObject {
         QTest::mouseMove(vp, b);
         QTest::mouseRelease(vp, button, Qt::NoModifier, b);
     }
-    QString found() const {
+    QString lists() const {
         QStringList out;
-        for (int i = 0; i < w->foundList->count(); ++i) out << w->foundList->item(i)->text();
+        for (auto* list : {w->hiddenList, w->foundList}) {
+            for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+            out << "|";
+        }
         return out.join(',') + " " + w->hiddenLabel->text();
+    }
+    // Key presses carrying the text, as a keyboard sends them (keyClicks takes ASCII only).
+    void type(const QString& text) {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, w->wordBox, Qt::Key(c.toUpper().unicode()),
+                                QString(c), Qt::NoModifier);
     }
 
   private slots:
@@ -69,6 +99,7 @@ class WindowTest : public QObject {
         host = testing::FakeHost();
         rnd = testing::ScriptedRandom({}, 0.5f);
     }
+    void cleanup() { w.reset(); }
 
     void dragsFindWordsInEveryDirectionAndNothingElse() {
         showPuzzle({"STAR", "SNOW"});
@@ -76,19 +107,18 @@ class WindowTest : public QObject {
         drag(2, 3, 6, 3);                   // LSNOW
         drag(3, 3, 5, 4);                   // a knight's move draws no colour
         drag(3, 3, 3, 6, Qt::RightButton);  // only refreshes the captions
-        QCOMPARE(found(), QStringLiteral(" Hidden (2)"));
+        QCOMPARE(lists(), QStringLiteral("SNOW,STAR,|,| Hidden (2)"));
         QCOMPARE(rnd.draws, 6);
         drag(3, 6, 3, 3);  // backwards
-        QCOMPARE(found(), QStringLiteral("STAR Hidden (1)"));
+        QCOMPARE(lists(), QStringLiteral("SNOW,|,STAR,| Hidden (1)"));
         testing::Words words;
         for (const auto& [word, r, c] : kRays) words.push_back(word);
         showPuzzle(words);
         for (const auto& [word, r, c] : kRays) drag(3, 3, r, c);
-        QCOMPARE(found(), QStringLiteral("SAGE,SHUT,SKIM,SLED,SNOW,SPOT,STAR,SWIG Hidden (0)"));
-        QCOMPARE(host.beeps, 9);
-        QVERIFY(w->puzzle().grid.colourAt(6, 6) != kWhite);
-        QCOMPARE(host.messages.size(), std::size_t{1});  // completed; the fake answers No
-        QVERIFY(!w->puzzle().inPlay);
+        QCOMPARE(lists(),
+                 QStringLiteral("|,SAGE,SHUT,SKIM,SLED,SNOW,SPOT,STAR,SWIG,| Hidden (0)"));
+        QCOMPARE(host.count("beep") * 10 + host.count("ask"), 91);  // the fake answers No
+        QVERIFY(w->puzzle().grid.colourAt(6, 6) != kWhite && !w->puzzle().inPlay);
     }
 
     void keyboardAndPointerMarkALineAndAReleaseOffTheGridTestsNothing() {
@@ -100,7 +130,6 @@ class WindowTest : public QObject {
         for (int i = 0; i < 3; ++i) QTest::keyClick(w->gridView, Qt::Key_Right);
         QVERIFY(w->gridView->pendingLine().has_value());
         QTest::keyClick(w->gridView, Qt::Key_Return);
-        QCOMPARE(found(), QStringLiteral("STAR Hidden (1)"));
         QTest::keyClick(w->gridView, Qt::Key_Space);
         QTest::keyClick(w->gridView, Qt::Key_Escape);
         QVERIFY(!w->gridView->pendingLine().has_value());
@@ -109,8 +138,8 @@ class WindowTest : public QObject {
         QTest::mouseMove(vp, w->gridView->cellCenter(6, 3));
         QCOMPARE(w->gridView->pendingLine()->second.row, 6);
         QTest::mouseRelease(vp, Qt::LeftButton, Qt::NoModifier, QPoint(vp->width() + 50, 5));
-        QCOMPARE(found(), QStringLiteral("STAR Hidden (1)"));
         QVERIFY(!w->gridView->pendingLine().has_value());
+        QCOMPARE(lists(), QStringLiteral("SNOW,|,STAR,| Hidden (1)"));
     }
 
     void tabbingIntoTheHiddenListSelectsNoWordUntilOneIsClicked() {
@@ -125,42 +154,94 @@ class WindowTest : public QObject {
         QCOMPARE(w->puzzle().hiddenWords.selectedIndex(), 1);
     }
 
+    // Typed text is upper-cased and filtered with the caret kept after the same character; a
+    // non-breaking space stays; line breaks of any kind become CR LF in the model and separate
+    // lines in the box; accented words sort with their base letter.
     void typingIsUpperCasedAndFilteredWithTheCaretKeptAndLineBreaksBecomeCrLf() {
-        MainWindow m(&host);
-        m.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m));
-        m.wordBox->setFocus();
-        QTest::keyClicks(m.wordBox, QStringLiteral("ice cream"));
-        QTextCursor c = m.wordBox->textCursor();
+        open();
+        w->wordBox->setFocus();
+        QTest::keyClicks(w->wordBox, QStringLiteral("ice cream"));
+        QTextCursor c = w->wordBox->textCursor();
         c.setPosition(3);
-        m.wordBox->setTextCursor(c);
-        QTest::keyClicks(m.wordBox, QStringLiteral("7"));
-        QCOMPARE(m.wordBox->textCursor().position(), 3);
-        QTest::sendKeyEvent(QTest::Click, m.wordBox, Qt::Key_Eacute, QStringLiteral("\u00e9"), {});
-        QCOMPARE(m.wordBox->textCursor().position(), 4);
-        m.wordBox->moveCursor(QTextCursor::End);
-        QTest::keyClick(m.wordBox, Qt::Key_Return);
-        QTest::keyClicks(m.wordBox, QStringLiteral("pear-2"));
-        m.wordBox->insertPlainText(QStringLiteral("\r\nfig\rkiwi"));
-        QCOMPARE(m.wordBox->toPlainText(), QStringLiteral("ICE\u00c9CREAM\nPEAR\nFIG\nKIWI"));
-        QCOMPARE(m.windowState().wordText, std::string("ICE\xC9" "CREAM\r\nPEAR\r\nFIG\r\nKIWI"));
+        w->wordBox->setTextCursor(c);
+        QTest::keyClicks(w->wordBox, QStringLiteral("7"));
+        QCOMPARE(w->wordBox->textCursor().position(), 3);
+        type(QStringLiteral("\u00e9"));
+        QCOMPARE(w->wordBox->textCursor().position(), 4);
+        w->wordBox->moveCursor(QTextCursor::End);
+        QTest::keyClick(w->wordBox, Qt::Key_Return);
+        type(QStringLiteral("cr\u00e8me a\u00a0b-2"));
+        w->wordBox->insertPlainText(QStringLiteral("\r\nfig\rcrest\n"));
+        QCOMPARE(w->wordBox->blockCount(), 5);
+        QCOMPARE(w->windowState().wordText,
+                 std::string("ICE\xC9" "CREAM\r\nCR\xC8MEA\xA0" "B\r\nFIG\r\nCREST\r\n"));
+        QTest::mouseClick(w->createButton, Qt::LeftButton);
+        QCOMPARE(lists(),
+                 QStringLiteral("CR\u00c8MEA\u00a0B,CREST,FIG,ICE\u00c9CREAM,|,| Hidden (4)"));
+    }
+
+    // Through the desktop's clipboard: Paste new words from the menu and Ctrl+V in the box both
+    // take LF and CR lines.
+    void pasteNewWordsAndCtrlVTakeLfAndCrLines() {
+        open(true);
+        QGuiApplication::clipboard()->setText(QStringLiteral("one\ntwo\rthree"));
+        QMenuBar* bar = w->menuBar();
+        QMenu* edit = w->editMenu;
+        const QPoint title = bar->actionGeometry(edit->menuAction()).center();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, title);
+        QTRY_VERIFY(edit->isVisible());
+        QTest::mouseClick(edit, Qt::LeftButton, {}, edit->actionGeometry(w->pasteAction).center());
+        QTRY_VERIFY(!edit->isVisible());
+        QCOMPARE(w->windowState().wordText, std::string("ONE\r\nTWO\r\nTHREE\r\n"));
+        QCOMPARE(w->wordBox->blockCount(), 4);
+        w->wordBox->setFocus();
+        w->wordBox->moveCursor(QTextCursor::End);
+        QTest::keyClick(w->wordBox, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w->windowState().wordText,
+                 std::string("ONE\r\nTWO\r\nTHREE\r\n") + "ONE\r\nTWO\r\nTHREE");
+        QCOMPARE(w->windowState().wordSelectionStart, 32);
     }
 
     void theRealAboutBoxKeepsEachOfItsTwoLinesOnOneScreenLine() {
-        MainWindow m;  // the desktop's own message boxes
+        open(true);
         int labelHeight = 0, lineHeight = 0;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
             auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             labelHeight = label->heightForWidth(label->width());
             if (labelHeight < 0) labelHeight = label->sizeHint().height();
             lineHeight = QFontMetrics(label->font()).lineSpacing();
             box->accept();
         });
-        m.aboutAction->trigger();
+        w->aboutAction->trigger();
         QVERIFY(lineHeight > 0);
         QVERIFY2(labelHeight < 3 * lineHeight, qPrintable(QString::number(labelHeight)));
+    }
+
+    void nonLatinNamesPassThroughSaveOpenAndTheCommandLine() {
+        QTemporaryDir tmp;
+        const QString folder = tmp.path() + QStringLiteral("/Загрузки 下载 🐈");
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + QStringLiteral("/кот 猫 🐈.lm");
+        const auto answer = [&] {
+            whenOpen<QFileDialog>([&](QFileDialog* d) {
+                d->selectFile(file);
+                static_cast<QDialog*>(d)->accept();  // public there, protected here
+            });
+        };
+        open(true);
+        w->wordBox->setPlainText(QStringLiteral("cat\ndog\nzebra\n"));
+        w->createButton->click();
+        emit w->fileMenu->aboutToShow();  // the menu enables Save as it opens
+        answer();
+        w->saveAction->trigger();
+        const std::string saved = puzzleFileText(w->puzzle());
+        MainWindow opened, started;
+        answer();
+        opened.openAction->trigger();
+        started.startUp(QFile::encodeName(file).toStdString());
+        QCOMPARE(puzzleFileText(opened.puzzle()), saved);
+        QCOMPARE(puzzleFileText(started.puzzle()), saved);
+        QCOMPARE(opened.windowState().dialogFileName, QFile::encodeName(file).toStdString());
     }
 
     // The first font named Arial is offered; without one the desktop's stand-in for Arial, else
@@ -187,10 +268,9 @@ class WindowTest : public QObject {
         dialog.whatToPrintBox->setCurrentIndex(2);
         dialog.fontBox->setCurrentIndex(3);
         QTest::mouseClick(dialog.printButton, Qt::LeftButton);
-        QCOMPARE(QString::fromLatin1(s.title + "|" + s.font),
-                 QString::fromLatin1("Zoo \xC9t\xE9|\xE9" "criture"));
-        QVERIFY(!s.cancelled && s.what == 2);
-
+        QCOMPARE(QString::fromLatin1(s.title + "|" + s.font + "|" + char('0' + s.what) +
+                                     char('0' + s.cancelled)),
+                 QString::fromLatin1("Zoo \xC9t\xE9|\xE9" "criture|20"));
         const std::string standIn = to1252(QFontInfo(QFont(QStringLiteral("Arial"))).family());
         PrintDialog substitute(s, {"DejaVu Math TeX Gyre", standIn, "Noto Serif"});
         QCOMPARE(substitute.fontBox->currentIndex() * 10 + (s.font == standIn), 11);
@@ -204,9 +284,8 @@ class WindowTest : public QObject {
     void cancelEscapeAndTheCloseBoxCancelAndEachOpeningStartsAfresh() {
         PrintSettings s;
         for (int how = 0; how < 4; ++how) {
-            QTimer::singleShot(0, [how] {
-                auto* d = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
-                QVERIFY(d && d->titleBox->text() == QStringLiteral("Lettermaze"));
+            whenOpen<PrintDialog>([how](PrintDialog* d) {
+                QCOMPARE(d->titleBox->text(), QStringLiteral("Lettermaze"));
                 if (how == 0) QTest::mouseClick(d->printButton, Qt::LeftButton);
                 if (how == 1) QTest::mouseClick(d->cancelButton, Qt::LeftButton);
                 if (how == 2) QTest::keyClick(d->titleBox, Qt::Key_Escape);
