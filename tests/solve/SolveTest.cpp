@@ -140,9 +140,8 @@ TEST(CheatMenu, findSelectedNeedsASelectionAndFindAllAWordBothAVisibleGrid) {
     g.p.hiddenWords.setSelectedIndex(2);
     const int selected = state();
     g.p.shown = false;
-    EXPECT_EQ(
-        (std::vector<int>{none, selected, state(), cheatMenuState(blankPuzzle(4, 4)).findAll}),
-        (std::vector{1, 11, 0, 0}));
+    const int empty = cheatMenuState(blankPuzzle(4, 4)).findAll;
+    EXPECT_EQ((std::vector{none, selected, state(), empty}), (std::vector{1, 11, 0, 0}));
 }
 
 // Find selected releases the mouse on the word's first record (word trimmed of spaces, cells
@@ -151,37 +150,30 @@ TEST(CheatMenu, findSelectedNeedsASelectionAndFindAllAWordBothAVisibleGrid) {
 // and where a line finds nothing, leaving the words after it hidden.
 TEST(FindSelected, usesTheWordsFirstRecordAndAnUnusableOneStopsFindAll) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const struct {
-        PlacementRecord record;
-        std::string selected, afterFindAll;
-    } cases[] = {
-        {PlacementRecord::placed("  COW ", 3, 7, 5, 7), "ANT, 3 16777215 6464 Found (1) 13",
-         "ANT,BEE,CAT,"},
-        {{"COW", 3.5, 7.4, 5.4, 6.5}, "ANT, 3 16777215 6464 Found (1) 13", "ANT,BEE,CAT,"},
-        {{"COW", std::nullopt, 1.0, 3.0, 1.0}, " 0 16777215 0000 Found (98) 00", "ANT,BEE,CAT,"},
-        {{"COW", 1.0, nan, 3.0, 1.0}, " 0 16777215 0000 Found (98) 00", "ANT,BEE,CAT,"},
-        {{"COW", 1.0, 1.0, 8.0, 1.0}, " 0 16777215 0000 Found (98) 00", "ANT,BEE,CAT,"},
-        {{"COW", 1.0, 1.0, 3.0, 1e9}, " 0 16777215 0002 Found (98) 00", "ANT,BEE,CAT,"},
-        {PlacementRecord::placed("COW", 2, 2, 2, 2), " 0 16777215 1111 Found (98) 00",
-         "ANT,BEE,CAT,"},
-        {PlacementRecord::placed("MOO", 2, 2, 4, 4), " 0 16777215 0000 Found (98) 00",
-         "ANT,BEE,CAT,"},
-        {PlacementRecord::placed("COW", 1, 1, 2, 3), " 0 16777215 0000 Found (0) 00",
-         "ANT,BEE,CAT,"},
-        {PlacementRecord::placed("COW", 4, 1, 4, 3), "DOG, 3 16777215 2323 Found (1) 13",
-         "ANT,BEE,CAT,DOG,"},
-    };
-    for (const auto& c : cases) {
+    const auto placed = &PlacementRecord::placed;
+    const std::pair<PlacementRecord, std::string> cases[] = {  // the record, after Find selected
+        {placed("  COW ", 3, 7, 5, 7), "ANT, 3 16777215 6464 Found (1) 13"},
+        {{"COW", 3.5, 7.4, 5.4, 6.5}, "ANT, 3 16777215 6464 Found (1) 13"},
+        {{"COW", std::nullopt, 1.0, 3.0, 1.0}, " 0 16777215 0000 Found (98) 00"},
+        {{"COW", 1.0, nan, 3.0, 1.0}, " 0 16777215 0000 Found (98) 00"},
+        {{"COW", 1.0, 1.0, 8.0, 1.0}, " 0 16777215 0000 Found (98) 00"},
+        {{"COW", 1.0, 1.0, 3.0, 1e9}, " 0 16777215 0002 Found (98) 00"},
+        {placed("COW", 2, 2, 2, 2), " 0 16777215 1111 Found (98) 00"},
+        {placed("MOO", 2, 2, 4, 4), " 0 16777215 0000 Found (98) 00"},
+        {placed("COW", 1, 1, 2, 3), " 0 16777215 0000 Found (0) 00"},
+        {placed("COW", 4, 1, 4, 3), "DOG, 3 16777215 2323 Found (1) 13"}};
+    for (const auto& [record, selected] : cases) {
         Play g, all;
         for (Play* play : {&g, &all}) {
             play->p.hiddenWords.add("COW");  // sorts after CAT
-            play->p.placements.insert(play->p.placements.begin(), c.record);
+            play->p.placements.insert(play->p.placements.begin(), record);
         }
         g.p.hiddenWords.setSelectedIndex(3);
         findSelectedWord(g.p, g.host, g.rnd);
-        EXPECT_EQ(g.state(), c.selected) << c.record.x1.value_or(0);
-        findAllWords(all.p, all.host, all.rnd);
-        EXPECT_EQ(all.state().substr(0, c.afterFindAll.size() + 1), c.afterFindAll + " ");
+        EXPECT_EQ(g.state(), selected) << record.x1.value_or(0);
+        findAllWords(all.p, all.host, all.rnd);  // stops at COW, or DOG when COW's line is DOG
+        const std::string found = "ANT,BEE,CAT," + std::string(selected[0] == 'D' ? "DOG," : "");
+        EXPECT_EQ(all.state().substr(0, found.size() + 1), found + " ");
         EXPECT_TRUE(all.host.count("ask") == 0 && !all.p.findingAll);
     }
 }
