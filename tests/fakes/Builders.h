@@ -1,7 +1,6 @@
 #pragma once
 // Shared builders for the core's tests: puzzles from rows of letters, words hidden along lines,
 // drags as the grid view reports them, and the scratch folders and file helpers of Files.h.
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,16 +10,6 @@
 #include "model/Puzzle.h"
 #include "model/WindowState.h"
 #include "solve/Matcher.h"
-
-namespace lettermaze {
-// Readable records in test failures.
-inline void PrintTo(const PlacementRecord& r, std::ostream* os) {
-    *os << "{" << r.word.value_or("-");
-    for (const auto* v : {&r.x1, &r.y1, &r.x2, &r.y2})
-        *os << ", " << (*v ? std::to_string(**v) : "-");
-    *os << "}";
-}
-}  // namespace lettermaze
 
 namespace lettermaze::testing {
 
@@ -43,18 +32,14 @@ inline Puzzle blankPuzzle(int rows, int cols, char filler = 'Q') {
     return gridPuzzle(Words(static_cast<std::size_t>(rows), std::string(cols, filler)));
 }
 
-// Writes text from the 0-based cell (row, col) one step (dr, dc) per letter.
-inline void writeLine(Puzzle& p, const std::string& text, int row, int col, int dr, int dc) {
-    for (int k = 0; k < static_cast<int>(text.size()); ++k)
-        p.grid.setLetterAt(row + k * dr, col + k * dc, std::string(1, text[k]));
-}
-
-// Hides a word as the generator would: written (or reversed) along the line, listed, and
-// recorded in 1-based x/y from the run's first cell to its last.
+// Hides a word as the generator would: written (or reversed) along the line from the 0-based
+// cell (row, col) one step (dr, dc) a letter, listed, and recorded in 1-based x/y from the
+// run's first cell to its last.
 inline void hideWord(Puzzle& p, const std::string& word, int row, int col, int dr, int dc,
                      bool reversed = false) {
-    writeLine(p, reversed ? std::string(word.rbegin(), word.rend()) : word, row, col, dr, dc);
     const int last = static_cast<int>(word.size()) - 1;
+    for (int k = 0; k <= last; ++k)
+        p.grid.setLetterAt(row + k * dr, col + k * dc, word.substr(reversed ? last - k : k, 1));
     p.hiddenWords.add(word);
     p.placements.push_back(
         PlacementRecord::placed(word, col + 1, row + 1, col + last * dc + 1, row + last * dr + 1));
@@ -81,16 +66,6 @@ inline int colouredCells(const Grid& g) {
 inline std::string crlf(const Words& lines) {
     std::string out;
     for (const std::string& l : lines) out += l + "\r\n";
-    return out;
-}
-
-// The lines of a CR LF text (the last line end ends the last line).
-inline Words splitCrlf(const std::string& text) {
-    Words out;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
-        out.push_back(text.substr(start, at - start));
-    if (start < text.size()) out.push_back(text.substr(start));
     return out;
 }
 
