@@ -28,9 +28,8 @@ std::string menu(const std::string& bytes) {
 
 std::string listText(const std::string& name, int words) {
     std::string s = name + "\r\n";
-    for (int i = 0; i < words; ++i)
-        s += std::string{'W', char('A' + i / 26), char('A' + i % 26)} + "\r\n";
-    return s + "[END]\r\n";
+    for (int i = 0; i < words; ++i) s += std::string{'W', char('A' + i / 26), char('A' + i % 26)};
+    return std::regex_replace(s, std::regex("(W..)"), "$1\r\n") + "[END]\r\n";
 }
 
 const std::string kTen = "ANT\r\nBEE\r\nCAT\r\nDOG\r\nEMU\r\nFOX\r\nGNU\r\nHEN\r\nIBIS\r\nJAY\r\n";
@@ -83,19 +82,13 @@ TEST(startUp, registersTheTypeOpensTheCommandLinesPuzzleAndLoadsTheLibrary) {
     bool seeded = false;
     const RegistrationEnv env{dir.path(), "lettermaze", "", dir.file("data"), ""};
     startUp(p, window, host, dir.file("p.lm"), {env, dir.path(), [&] { seeded = true; }});
-    EXPECT_TRUE(seeded && window.libraryMenuEnabled && p.shown && !p.findingAll);
+    EXPECT_TRUE(seeded && p.shown && !p.findingAll);
     EXPECT_EQ(p.hiddenWords.items(), (Words{"CAT", "OWL"}));
     EXPECT_TRUE(std::filesystem::exists(dir.file("data/applications/lettermaze.desktop")));
-    ASSERT_GE(window.libraryLists.size(), 20u);
-    for (std::size_t i = 0; i < window.libraryLists.size(); ++i) {
-        ASSERT_TRUE(window.libraryMenu[i].wordCount.has_value()) << window.libraryMenu[i].caption;
-        EXPECT_GE(std::stoi(*window.libraryMenu[i].wordCount), 25);
-        EXPECT_EQ(window.libraryLists[i].find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ\r"),
-                  std::string::npos);
-    }
-    WindowState none;
-    EXPECT_FALSE(loadLibrary(none, dir.file("missing.dat")));
-    EXPECT_FALSE(none.libraryMenuEnabled);
+    EXPECT_TRUE(window.libraryMenuEnabled && window.libraryLists.size() >= 20);
+    for (const std::string& list : window.libraryLists)  // complete, and capital words only
+        EXPECT_TRUE(std::regex_match(list, std::regex("([A-Z]+\r){25,}"))) << list;
+    EXPECT_FALSE(loadLibrary(window, dir.file("missing.dat")));
 }
 
 // Fewer than two words (or no number) does nothing; the words are drawn without repeats and
