@@ -62,6 +62,12 @@ inline int colouredCells(const Grid& g) {
     return n;
 }
 
+// Lines written with '/' for each CR LF, as the program's files and word box end them.
+inline std::string lines(std::string text) {
+    for (std::size_t at; (at = text.find('/')) != std::string::npos;) text.replace(at, 1, "\r\n");
+    return text;
+}
+
 // Lines joined with CR LF, each line ended.
 inline std::string crlf(const Words& lines) {
     std::string out;

@@ -32,7 +32,7 @@ std::string listText(const std::string& name, int words) {
     return std::regex_replace(s, std::regex("(W..)"), "$1\r\n") + "[END]\r\n";
 }
 
-const std::string kTen = "ANT\r\nBEE\r\nCAT\r\nDOG\r\nEMU\r\nFOX\r\nGNU\r\nHEN\r\nIBIS\r\nJAY\r\n";
+const std::string kTen = lines("ANT/BEE/CAT/DOG/EMU/FOX/GNU/HEN/IBIS/JAY/");
 constexpr float kTop = 0.99999994f;  // the largest draw
 
 }  // namespace
@@ -103,11 +103,7 @@ TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
     } cases[] = {
         {"OLD\r\n", "1.99", Answer::Yes, {}, "OLD\r\n"},
         {"OLD\r\n", "text", Answer::Yes, {}, "OLD\r\n"},
-        {"",
-         "7.9",
-         Answer::Yes,
-         {0, 0.99f, 0.5f},
-         "BEE\r\nCAT\r\nDOG\r\nEMU\r\nGNU\r\nHEN\r\nIBIS\r\n\r\n"},
+        {"", "7.9", Answer::Yes, {0, 0.99f, 0.5f}, lines("BEE/CAT/DOG/EMU/GNU/HEN/IBIS//")},
         {"\r\n\r\n", "2", Answer::Yes, std::vector<float>(8, kTop), "ANT\r\nBEE\r\n\r\n"},
         {"", "500", Answer::Yes, {}, kTen + "\r\n"},
         {"OLD\r\nWORDS", "10", Answer::Cancel, {}, "OLD\r\nWORDS"},

@@ -40,12 +40,6 @@ std::string summary(const Puzzle& p) {
     return s.str();
 }
 
-// A file's lines written with '/' for each CR LF.
-std::string lines(std::string text) {
-    for (std::size_t at; (at = text.find('/')) != std::string::npos;) text.replace(at, 1, "\r\n");
-    return text;
-}
-
 const std::string kSample = summary(samplePuzzle());
 const std::string kRecords = kSample.substr(kSample.find("|CAT") + 1);
 const std::string k2x3File = " 2 / 3 /ABC/DEF/ 1 / 2 / 3 / 4 / 5 / 6 /";  // then the words
