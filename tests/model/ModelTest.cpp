@@ -7,6 +7,7 @@
 #include <cfloat>
 #include <functional>
 
+#include "config/Publisher.h"
 #include "fakes/Builders.h"
 #include "model/GenerationScratch.h"
 #include "model/GridFrame.h"
@@ -143,6 +144,19 @@ TEST(WindowRules, menusEnableWhatThePuzzleHolds) {
     p.shown = true;
     host.clipboard = "x";
     EXPECT_EQ(menus(), std::vector<bool>(9, true));
+}
+
+// About names the program, its version and its publisher in the window's caption; Online help
+// opens the publisher's support page in the desktop's browser.
+TEST(WindowRules, aboutAndOnlineHelpNameThePublisher) {
+    lettermaze::testing::FakeHost host;
+    showAbout(host);
+    openOnlineHelp(host);
+    const std::string site = publisher::kSiteName;
+    EXPECT_TRUE(aboutText().starts_with("Lettermaze v1.1 provided by " + site + ".  ")) << aboutText();
+    EXPECT_EQ(host.log, (Words{"message " + aboutText() + "|Lettermaze",
+                               "show www.quillfern-puzzleworks.example/support/lettermazefp.htm"}));
+    EXPECT_EQ(windowCaption(), "Lettermaze from " + site);
 }
 
 TEST(Text1252, upperCasesAccentedLettersAndTheHighPairsOnlyAndTrimsSpacesOnly) {

@@ -1,8 +1,8 @@
 // The window and the print dialog driven with real mouse and key events, offscreen: solving by
-// dragging and by keyboard, Tab into the hidden list, text reaching the word box, the About
-// box, the print dialog's choices, and file names in any alphabet through the file dialogs and
-// the command line. Most tests script the desktop; those about the clipboard, the About box and
-// the file dialogs use the window's own Qt host.
+// dragging and by keyboard, Tab into the hidden list, text reaching the word box, the print
+// dialog's choices, and file names in any alphabet through the file dialogs and
+// the command line. Most tests script the desktop; those about the clipboard and the file
+// dialogs use the window's own Qt host.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -176,21 +176,6 @@ class WindowTest : public QObject {
         QCOMPARE(w->windowState().wordText,
                  std::string("ONE\r\nTWO\r\nTHREE\r\n") + "ONE\r\nTWO\r\nTHREE");
         QCOMPARE(w->windowState().wordSelectionStart, 32);
-    }
-
-    void theRealAboutBoxKeepsEachOfItsTwoLinesOnOneScreenLine() {
-        open(true);
-        int labelHeight = 0, lineHeight = 0;
-        whenOpen<QMessageBox>([&](QMessageBox* box) {
-            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-            labelHeight = label->heightForWidth(label->width());
-            if (labelHeight < 0) labelHeight = label->sizeHint().height();
-            lineHeight = QFontMetrics(label->font()).lineSpacing();
-            box->accept();
-        });
-        w->aboutAction->trigger();
-        QVERIFY(lineHeight > 0);
-        QVERIFY2(labelHeight < 3 * lineHeight, qPrintable(QString::number(labelHeight)));
     }
 
     void nonLatinNamesPassThroughSaveOpenAndTheCommandLine() {
