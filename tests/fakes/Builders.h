@@ -21,7 +21,8 @@ inline Puzzle gridPuzzle(const Words& rows, const Words& hidden = {}, const Word
     p.grid.setRowCount(static_cast<int>(rows.size()));
     p.grid.setColumnCount(static_cast<int>(rows.front().size()));
     for (int r = 0; r < p.grid.rowCount(); ++r)
-        for (int c = 0; c < p.grid.columnCount(); ++c) p.grid.setLetterAt(r, c, std::string(1, rows[r][c]));
+        for (int c = 0; c < p.grid.columnCount(); ++c)
+            p.grid.setLetterAt(r, c, std::string(1, rows[r][c]));
     for (const auto& w : hidden) p.hiddenWords.add(w);
     for (const auto& w : found) p.foundWords.add(w);
     p.shown = p.inPlay = true;

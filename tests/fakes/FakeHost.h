@@ -41,8 +41,9 @@ class FakeHost : public Host {
     void setBusy(bool on) override { note(on ? "busy" : "idle"); }
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons,
                       MessageIcon) override {
-        const char* kind = buttons == Buttons::Ok ? "message " : buttons == Buttons::YesNo ? "ask "
-                                                                                         : "choose ";
+        const char* kind = buttons == Buttons::Ok      ? "message "
+                           : buttons == Buttons::YesNo ? "ask "
+                                                       : "choose ";
         note(kind + text + "|" + caption);
         return buttons == Buttons::Ok ? Answer::Ok : pop(answers, Answer::No);
     }

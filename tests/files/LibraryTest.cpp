@@ -146,10 +146,11 @@ TEST(LibraryChoice, theQuestionOffersTheCountAtMostSixty) {
     host.inputs = {"", "", "60"};
     SeededRandom random(12345);
     for (int i : {0, 1, 2, 3, 4, -1}) addWordsFromList(window, host, random, i);
-    EXPECT_EQ(host.log, (Words{"input Enter number of Animals to use:|25 Animals available.|25",
-                               "input Enter number of Trees to use:|60 Trees available.|60",
-                               "input Enter number of Countries to use:|150 Countries available.|60",
-                               "input Enter number of Fruit to use:|2 Fruit available.|2"}));
+    const std::string enter = "input Enter number of ";
+    EXPECT_EQ(host.log, (Words{enter + "Animals to use:|25 Animals available.|25",
+                               enter + "Trees to use:|60 Trees available.|60",
+                               enter + "Countries to use:|150 Countries available.|60",
+                               enter + "Fruit to use:|2 Fruit available.|2"}));
     const std::string& box = window.wordText;  // sixty words in library order, then a blank line
     ASSERT_TRUE(std::regex_match(box, std::regex("(W[A-Z][A-Z]\r\n){60}\r\n")));
     for (std::size_t at = 5; at < 300; at += 5) EXPECT_LT(box.substr(at - 5, 3), box.substr(at, 3));

@@ -57,7 +57,8 @@ TEST(registerFileType, writesTheShippedTypeTheEntryTheIconsAndTheDefaultHandlerO
                              s.env.programFolder + "/lettermaze\" %f\nIcon=lettermaze\n"
                              "MimeType=application/x-lettermaze;\nTerminal=false\n"
                              "Categories=Game;LogicGame;\n");
-    const std::string icons = readFile(kData + "lettermaze-48.png") + readFile(kData + "lettermaze.svg");
+    const std::string icons =
+        readFile(kData + "lettermaze-48.png") + readFile(kData + "lettermaze.svg");
     for (const std::string to : {"apps/lettermaze", "mimetypes/application-x-lettermaze"})
         EXPECT_EQ(s.data("/icons/hicolor/48x48/" + to + ".png") +
                       s.data("/icons/hicolor/scalable/" + to + ".svg"), icons);
