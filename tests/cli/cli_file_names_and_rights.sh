@@ -3,43 +3,36 @@
 # alphabet, and an ordinary user saving into a folder that is not theirs. Run as root (as in
 # CI) the rights checks drop to nobody; run as anyone else they use a folder made read-only.
 # $1 is the tool.
-set -uo pipefail
-tmp=$(mktemp -d)
-trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
+source "$(dirname "$0")/check.bash"
 chmod 755 "$tmp"
 cli=$tmp/lettermaze-cli
 cp "$1" "$cli" && chmod 755 "$cli"
 cd "$tmp" || exit 1
-failures=0
-passes=0
-check() {  # check NAME CONDITION...
-    local name=$1; shift
-    if "$@"; then passes=$((passes + 1)); else echo "FAILED: $name"; failures=$((failures + 1)); fi
-}
 printf 'cat\ndog\nhorse\nzebra\n' > words.txt
-"$cli" make --rows 8 --cols 8 --seed 3 -o reference.lm words.txt
+make=("$cli" make --rows 8 --cols 8 --seed 3)
+"${make[@]}" -o reference.lm words.txt
 
 # Names: whatever bytes the file system holds go through unchanged.
 for name in "Загрузки/кот.lm" "下载/猫.lm" "🐈 cats/café 🐈.lm"; do
     mkdir -p "names/$(dirname "$name")"
-    "$cli" make --rows 8 --cols 8 --seed 3 -o "names/$name" words.txt
+    "${make[@]}" -o "names/$name" words.txt
     check "make -o $name" cmp -s reference.lm "names/$name"
-    check "grid reads $name" bash -c '"$1" grid "$2" > /dev/null' - "$cli" "names/$name"
+    exits 0 "grid reads $name" "$cli" grid "names/$name"
     "$cli" solve "names/$name" -o "names/$name.key"
     check "solve -o $name.key" test -s "names/$name.key"
 done
 check "no other names appear" test "$(cd names && find . -type f | LC_ALL=C sort | tr '\n' '|')" = \
     "./Загрузки/кот.lm|./Загрузки/кот.lm.key|./下载/猫.lm|./下载/猫.lm.key|./🐈 cats/café 🐈.lm|./🐈 cats/café 🐈.lm.key|"
-"$cli" batch --count 1 --seed 1 --rows 8 --cols 8 --out "names/Загрузки/листы" words.txt > /dev/null
+batch=("$cli" batch --count 1 --seed 1 --rows 8 --cols 8)
+"${batch[@]}" --out "names/Загрузки/листы" words.txt > /dev/null
 check "batch writes into a Cyrillic folder" test -s "names/Загрузки/листы/lettermaze-1-key.htm"
 
 # Rights: a file the user may write, in a folder where they may not create one.
 mkdir locked
-printf earlier > locked/mine.lm
-printf earlier > locked/theirs.lm
-printf earlier > locked/target.lm
+for f in mine.lm theirs.lm target.lm lettermaze-1.lm lettermaze-1.htm lettermaze-1-key.htm; do
+    printf earlier > "locked/$f"
+done
 ln -s target.lm locked/link.lm
-for f in lettermaze-1.lm lettermaze-1.htm lettermaze-1-key.htm; do printf earlier > "locked/$f"; done
 chmod 640 locked/mine.lm
 if [ "$(id -u)" = 0 ]; then
     as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }
@@ -52,20 +45,18 @@ else
 fi
 before=$(ls -A locked | tr '\n' ' ')
 
-as_user "$cli" make --rows 8 --cols 8 --seed 3 -o locked/mine.lm words.txt
+as_user "${make[@]}" -o locked/mine.lm words.txt
 check "a writable file in a closed folder is saved" cmp -s reference.lm locked/mine.lm
 check "it keeps its permissions" test "$(stat -c %a locked/mine.lm)" = 640
 check "it keeps its owner" test "$(stat -c %U locked/mine.lm)" = "$(as_user id -un)"
-as_user "$cli" make --rows 8 --cols 8 --seed 3 -o locked/link.lm words.txt
+as_user "${make[@]}" -o locked/link.lm words.txt
 check "a link is written through" cmp -s reference.lm locked/target.lm
 check "the link stays a link" test -L locked/link.lm
-as_user "$cli" make --rows 8 --cols 8 --seed 3 -o locked/theirs.lm words.txt 2> err.txt
+as_user "${make[@]}" -o locked/theirs.lm words.txt 2> err.txt
 check "a file the user may not write fails" test $? -eq 1
 check "and says so" grep -q "theirs.lm: cannot be written" err.txt
 check "and is left alone" test "$(cat locked/theirs.lm)" = earlier
-as_user "$cli" batch --count 1 --seed 1 --rows 8 --cols 8 --out locked words.txt > /dev/null
+as_user "${batch[@]}" --out locked words.txt > /dev/null
 check "pages are saved in place too" grep -q "^<!--Created by Lettermaze" locked/lettermaze-1-key.htm
 check "no stray file is left" test "$(ls -A locked | tr '\n' ' ')" = "$before"
-
-echo "$passes passed, $failures failed"
-[ $failures -eq 0 ]
+finish

@@ -1,20 +1,13 @@
 #!/usr/bin/env bash
 # Worksheets as PDF, read back with poppler: pages and paper, the text of grid and words, and the
 # answer sheet's colours sampled cell by cell against the colours Find all saves. $1 is the tool.
-set -uo pipefail
+source "$(dirname "$0")/check.bash"
 cli=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-passes=0
-check() {  # check NAME CONDITION...
-    local name=$1; shift
-    if "$@"; then passes=$((passes + 1)); else echo "FAILED: $name"; failures=$((failures + 1)); fi
-}
 pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
 size() { pdfinfo "$1" | awk '/^Page size:/ {print $3 "x" $5}'; }
 
-printf 'cat\ndog\nhorse\nzebra\nlion\ntiger\ncr\xe8me\nfran\xe7ois\n' > "$tmp/words.txt"  # windows-1252
+# A word list in windows-1252, accents and all.
+printf 'cat\ndog\nhorse\nzebra\nlion\ntiger\ncr\xe8me\nfran\xe7ois\n' > "$tmp/words.txt"
 "$cli" make --rows 9 --cols 11 --level 9 --seed 5 -o "$tmp/a.lm" "$tmp/words.txt" 2> /dev/null
 "$cli" solve "$tmp/a.lm" -o "$tmp/key.lm"
 
@@ -24,7 +17,8 @@ while read -r want paper env; do
     [ "$env" = - ] && env=""
     # shellcheck disable=SC2086  # several assignments in one field
     env -u LC_ALL -u LC_PAPER -u LANG $env "$cli" pdf "$tmp/a.lm" --key -o "$tmp/p.pdf" "${opt[@]}"
-    check "paper $paper, $env: $want in two pages" test "$(pages "$tmp/p.pdf") $(size "$tmp/p.pdf")" = "2 $want"
+    check "paper $paper, $env: $want in two pages" \
+        test "$(pages "$tmp/p.pdf") $(size "$tmp/p.pdf")" = "2 $want"
 done <<'EOF'
 595x842 a4     LC_PAPER=en_US.UTF-8
 612x792 letter LC_ALL=de_DE.UTF-8
@@ -51,7 +45,8 @@ done < <("$cli" grid "$tmp/a.lm" | tr -d '\t')
 # line), has the colour saved by solve where a word lies and is white elsewhere.
 pdftotext -f 2 -l 2 -bbox "$tmp/a.pdf" "$tmp/key.html"
 pdftoppm -f 2 -l 2 -r 100 "$tmp/a.pdf" "$tmp/key"
-check "answer sheet colours lie exactly on the words" python3 - "$tmp/key.lm" "$tmp/key.html" "$tmp"/key*.ppm <<'EOF'
+check "answer sheet colours lie exactly on the words" \
+    python3 - "$tmp/key.lm" "$tmp/key.html" "$tmp"/key*.ppm <<'EOF'
 import re, sys
 lm = open(sys.argv[1], 'rb').read().split(b'\r\n')
 rows, cols = int(lm[0]), int(lm[1])
@@ -84,15 +79,15 @@ check "unfindable word is named" grep -q "not marked on the answer sheet:.*TIGER
 # A grid too big for 4 pt letters is split, with a note; batch --pdf makes one book.
 printf 'alpha\nbeta\n' | "$cli" make --rows 200 --cols 200 --seed 3 -o "$tmp/big.lm" 2> /dev/null
 "$cli" pdf "$tmp/big.lm" -o "$tmp/big.pdf" 2> "$tmp/err.txt"
-check "200 x 200 grid split in four" test "$(pages "$tmp/big.pdf")" -eq 4 -a "$(grep -c '4 pieces' "$tmp/err.txt")" -eq 1
-"$cli" batch --count 30 --out "$tmp/set" --seed 9 --rows 12 --cols 12 --pdf "$tmp/words.txt" > /dev/null 2>&1
+check "200 x 200 grid split in four" \
+    test "$(pages "$tmp/big.pdf")" -eq 4 -a "$(grep -c '4 pieces' "$tmp/err.txt")" -eq 1
+exits 0 "batch --pdf" "$cli" batch --count 30 --out "$tmp/set" --seed 9 --rows 12 --cols 12 --pdf \
+    "$tmp/words.txt"
 check "batch --pdf: 30 puzzles and 30 keys" test "$(pages "$tmp/set/worksheets.pdf")" -eq 60
 
 # Errors: usage 2, unreadable puzzle 1, unwritable PDF 1.
-"$cli" pdf "$tmp/a.lm" --paper b5 -o "$tmp/x.pdf" 2> /dev/null; check "bad paper is a usage error" test $? -eq 2
-"$cli" pdf "$tmp/a.lm" 2> /dev/null; check "missing -o is a usage error" test $? -eq 2
-"$cli" pdf "$tmp/none.lm" -o "$tmp/x.pdf" 2> /dev/null; check "missing puzzle exits 1" test $? -eq 1
-"$cli" pdf "$tmp/a.lm" -o "$tmp/no/x.pdf" 2> /dev/null; check "unwritable PDF exits 1" test $? -eq 1
-
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+exits 2 "bad paper is a usage error" "$cli" pdf "$tmp/a.lm" --paper b5 -o "$tmp/x.pdf"
+exits 2 "missing -o is a usage error" "$cli" pdf "$tmp/a.lm"
+exits 1 "missing puzzle exits 1" "$cli" pdf "$tmp/none.lm" -o "$tmp/x.pdf"
+exits 1 "unwritable PDF exits 1" "$cli" pdf "$tmp/a.lm" -o "$tmp/no/x.pdf"
+finish

@@ -3,28 +3,12 @@
 # level, create, find a word by dragging, save, quit, start again with the saved file on the
 # command line, and check that the found word is still highlighted. $1 is the program.
 set -euo pipefail
-prog=$(readlink -f "$1")
+source "$(dirname "$0")/desktop.bash"
+prog=$1
 
-if [ "${2:-}" != inner ]; then
-    tmp=$(mktemp -d)
-    trap 'rm -rf "$tmp"' EXIT
-    mkdir -p "$tmp/runtime" && chmod 700 "$tmp/runtime"
-    export XDG_DATA_HOME="$tmp/data" XDG_CONFIG_HOME="$tmp/config" XDG_CACHE_HOME="$tmp/cache"
-    export XDG_RUNTIME_DIR="$tmp/runtime" QT_IM_MODULE=none
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$prog" inner "$tmp"
-fi
-tmp=$3
-cd "$tmp"
-
-pid=""
-fail() { echo "FAILED: $*"; [ -n "$pid" ] && kill "$pid" 2>/dev/null; exit 1; }
 pixel() {  # pixel FILE X Y -> "r,g,b"
-    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n 2p | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-start() {
-    "$prog" "$@" & pid=$!
-    win=$(xdotool search --sync --onlyvisible --name "^Lettermaze from" | head -1)
-    sleep 1.5
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n 2p |
+        sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
 shot() { import -window "$win" "$1"; }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.3; }
@@ -32,7 +16,7 @@ menu() {  # menu X KEY: open a menu in the bar and choose an item by its access 
     click "$1" 8; xdotool key "$2"; sleep 0.8
 }
 
-start
+start "$prog"
 shot start.png
 # The title bar and the task switcher read the icon from the window itself.
 icon=$(xprop -id "$win" _NET_WM_ICON)
@@ -91,15 +75,11 @@ cx() { echo $((gx + ($1 - 1) * 20 + 10)); }
 cy() { echo $((gy + ($1 - 1) * ch + ch / 2)); }
 
 # Drag from the last letter back to the first: a backwards drag finds the word too.
-xdotool mousemove --window "$win" "$(cx "$x2")" "$(cy "$y2")" mousedown 1
-sleep 0.2
-xdotool mousemove --window "$win" "$(cx "$x1")" "$(cy "$y1")"
-sleep 0.2
-xdotool mouseup 1
-sleep 0.5
-shot found.png
-IFS=, read -r r g b < <(pixel found.png $(($(cx "$x1") - 8)) $(($(cy "$y1") - ch / 2 + 2)))
-[ "$r,$g,$b" != "255,255,255" ] || fail "the found word's first cell is still white"
+xdotool mousemove --window "$win" "$(cx "$x2")" "$(cy "$y2")" mousedown 1 sleep 0.2 \
+    mousemove --window "$win" "$(cx "$x1")" "$(cy "$y1")" sleep 0.2 mouseup 1 sleep 0.5
+# The colour of the word's first cell, off its letter, in a screenshot of the window.
+first_cell() { shot "$1"; pixel "$1" $(($(cx "$x1") - 8)) $(($(cy "$y1") - ch / 2 + 2)); }
+[ "$(first_cell found.png)" != "255,255,255" ] || fail "the found word's first cell is still white"
 
 # Save over the same file (the dialog proposes it again), then quit from the menu.
 menu 20 s
@@ -108,19 +88,17 @@ xdotool key Return; sleep 1
 menu 20 x
 for i in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.25; done
 kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
-pid=""
 tr -d '\r' < "$saved" > saved.txt
 awk '$0=="E"{f++; next} f==1' saved.txt | grep -qx "$word" || fail "$word is not among the saved found words"
 
 # Start again with the file on the command line: the puzzle opens with the word highlighted.
-start "$tmp/$saved"
-shot reopened.png
-IFS=, read -r r g b < <(pixel reopened.png $(($(cx "$x1") - 8)) $(($(cy "$y1") - ch / 2 + 2)))
-[ "$r,$g,$b" != "255,255,255" ] || fail "the reopened puzzle lost its highlight"
+start "$prog" "$tmp/$saved"
+rgb=$(first_cell reopened.png)
+[ "$rgb" != "255,255,255" ] || fail "the reopened puzzle lost its highlight"
 # The cell shows exactly the colour the file holds for it.
 colour=$(sed -n "$((2 + 12 + (y1 - 1) * 12 + x1))p" saved.txt | tr -d ' ')
-[ "$r,$g,$b" = "$((colour & 255)),$(((colour >> 8) & 255)),$(((colour >> 16) & 255))" ] ||
-    fail "cell colour $r,$g,$b differs from the saved $colour"
+[ "$rgb" = "$((colour & 255)),$(((colour >> 8) & 255)),$(((colour >> 16) & 255))" ] ||
+    fail "cell colour $rgb differs from the saved $colour"
 kill "$pid"
 [ -n "${LETTERMAZE_E2E_SHOTS:-}" ] && cp ./*.png "$LETTERMAZE_E2E_SHOTS"/
 echo "person session: 1 passed, 0 failed"

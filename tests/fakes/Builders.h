@@ -1,32 +1,15 @@
 #pragma once
 // Shared builders for the core's tests: puzzles from rows of letters, words hidden along lines,
-// drags as the grid view reports them, scratch folders and file helpers.
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <set>
-#include <ostream>
+// drags as the grid view reports them, and the scratch folders and file helpers of Files.h.
 #include <string>
 #include <vector>
 
 #include "fakes/FakeHost.h"
+#include "fakes/Files.h"
 #include "fakes/ScriptedRandom.h"
 #include "model/Puzzle.h"
 #include "model/WindowState.h"
 #include "solve/Matcher.h"
-
-namespace lettermaze {
-// Readable records in test failures.
-inline void PrintTo(const PlacementRecord& r, std::ostream* os) {
-    *os << "{" << r.word.value_or("-");
-    for (const auto* v : {&r.x1, &r.y1, &r.x2, &r.y2})
-        *os << ", " << (*v ? std::to_string(**v) : "-");
-    *os << "}";
-}
-}  // namespace lettermaze
 
 namespace lettermaze::testing {
 
@@ -38,7 +21,8 @@ inline Puzzle gridPuzzle(const Words& rows, const Words& hidden = {}, const Word
     p.grid.setRowCount(static_cast<int>(rows.size()));
     p.grid.setColumnCount(static_cast<int>(rows.front().size()));
     for (int r = 0; r < p.grid.rowCount(); ++r)
-        for (int c = 0; c < p.grid.columnCount(); ++c) p.grid.setLetterAt(r, c, std::string(1, rows[r][c]));
+        for (int c = 0; c < p.grid.columnCount(); ++c)
+            p.grid.setLetterAt(r, c, std::string(1, rows[r][c]));
     for (const auto& w : hidden) p.hiddenWords.add(w);
     for (const auto& w : found) p.foundWords.add(w);
     p.shown = p.inPlay = true;
@@ -49,18 +33,14 @@ inline Puzzle blankPuzzle(int rows, int cols, char filler = 'Q') {
     return gridPuzzle(Words(static_cast<std::size_t>(rows), std::string(cols, filler)));
 }
 
-// Writes text from the 0-based cell (row, col) one step (dr, dc) per letter.
-inline void writeLine(Puzzle& p, const std::string& text, int row, int col, int dr, int dc) {
-    for (int k = 0; k < static_cast<int>(text.size()); ++k)
-        p.grid.setLetterAt(row + k * dr, col + k * dc, std::string(1, text[k]));
-}
-
-// Hides a word as the generator would: written (or reversed) along the line, listed, and
-// recorded in 1-based x/y from the run's first cell to its last.
+// Hides a word as the generator would: written (or reversed) along the line from the 0-based
+// cell (row, col) one step (dr, dc) a letter, listed, and recorded in 1-based x/y from the
+// run's first cell to its last.
 inline void hideWord(Puzzle& p, const std::string& word, int row, int col, int dr, int dc,
                      bool reversed = false) {
-    writeLine(p, reversed ? std::string(word.rbegin(), word.rend()) : word, row, col, dr, dc);
     const int last = static_cast<int>(word.size()) - 1;
+    for (int k = 0; k <= last; ++k)
+        p.grid.setLetterAt(row + k * dr, col + k * dc, word.substr(reversed ? last - k : k, 1));
     p.hiddenWords.add(word);
     p.placements.push_back(
         PlacementRecord::placed(word, col + 1, row + 1, col + last * dc + 1, row + last * dr + 1));
@@ -83,43 +63,10 @@ inline int colouredCells(const Grid& g) {
     return n;
 }
 
-// A fresh empty folder, removed with everything in it at the end of the test.
-class TempDir {
-public:
-    TempDir() {
-        std::string t = (std::filesystem::temp_directory_path() / "lettermaze-test-XXXXXX").string();
-        path_ = ::mkdtemp(t.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    // Every name in the folder, sorted.
-    Words names() const {
-        std::set<std::string> out;
-        for (const auto& e : std::filesystem::directory_iterator(path_))
-            out.insert(e.path().filename().string());
-        return Words(out.begin(), out.end());
-    }
-
-private:
-    std::string path_;
-};
-
-inline std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+// Lines written with '/' for each CR LF, as the program's files and word box end them.
+inline std::string lines(std::string text) {
+    for (std::size_t at; (at = text.find('/')) != std::string::npos;) text.replace(at, 1, "\r\n");
+    return text;
 }
 
 // Lines joined with CR LF, each line ended.
@@ -128,30 +75,6 @@ inline std::string crlf(const Words& lines) {
     for (const std::string& l : lines) out += l + "\r\n";
     return out;
 }
-
-// The lines of a CR LF text (the last line end ends the last line).
-inline Words splitCrlf(const std::string& text) {
-    Words out;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
-        out.push_back(text.substr(start, at - start));
-    if (start < text.size()) out.push_back(text.substr(start));
-    return out;
-}
-
-// Sets (or, with nullopt, unsets) an environment variable for one test.
-class EnvVar {
-public:
-    EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
-    }
-    ~EnvVar() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // A 3 x 4 puzzle: two hidden words, one found (and highlighted), a record per word and a
 // fourth record for a word that was not placed.

@@ -1,5 +1,7 @@
 #pragma once
-// A scripted desktop for core tests: records everything asked of it and answers from queues.
+// A scripted desktop for core tests: it notes every request, in order, and answers questions
+// from queues; an empty queue answers No (or OK), "" and a cancel.
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -7,87 +9,81 @@
 
 #include "model/Host.h"
 #include "model/PrintSettings.h"
-#include "model/Puzzle.h"
 
 namespace lettermaze::testing {
 
 class FakeHost : public Host {
-public:
-    struct Message {
-        std::string text, caption;
-        Buttons buttons;
-        MessageIcon icon;
-    };
-    struct Input {
-        std::string prompt, caption, defaultText;
-    };
-    struct Dialog {
-        bool save;
-        std::string filter, fileName;
-    };
-
-    // Scripts, taken from the front; an empty queue answers No (or OK), "" and a cancel.
+  public:
     std::deque<Answer> answers;
     std::deque<std::string> inputs, fileNames;
     std::deque<PrintSettings> printChoices;
-    // Told "message", "events", "open" or "clipboard" as that happens, so a test can look at the
-    // puzzle at the moment the desktop is asked for something.
-    std::function<void(const std::string&)> watch = [](const std::string&) {};
-
-    // Records.
-    int beeps = 0, busyOn = 0, busyOff = 0, printDialogs = 0;
-    bool busy = false;
-    std::vector<Message> messages;
-    std::vector<Input> inputBoxes;
-    std::vector<Dialog> dialogs;
-    std::vector<std::string> opened;
     std::string clipboard, folder = ".";
     std::vector<std::string> fonts = {"DejaVu Sans", "Arial Narrow", "Arial"};
+    // Every request: "beep", "busy", "idle", "message TEXT|CAPTION", "ask TEXT|CAPTION" (Yes or
+    // No), "choose TEXT|CAPTION" (Yes, No or Cancel), "input PROMPT|CAPTION|DEFAULT",
+    // "open FILTER|NAME", "save FILTER|NAME", "copy", "events", "show PATH", "print dialog".
+    std::vector<std::string> log;
+    // Told each request's first word as it is made, to look at the puzzle at that moment.
+    std::function<void(const std::string&)> watch = [](const std::string&) {};
 
-    void beep() override { ++beeps; }
-    void setBusy(bool on) override { ++((busy = on) ? busyOn : busyOff); }
+    // How many requests begin with these words.
+    long count(const std::string& request) const {
+        return std::count_if(log.begin(), log.end(),
+                             [&](const std::string& r) { return r.starts_with(request); });
+    }
+    bool busy() const {
+        const auto last = std::find_if(log.rbegin(), log.rend(),
+                                       [](auto& r) { return r == "busy" || r == "idle"; });
+        return last != log.rend() && *last == "busy";
+    }
+
+    void beep() override { note("beep"); }
+    void setBusy(bool on) override { note(on ? "busy" : "idle"); }
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons,
-                      MessageIcon icon) override {
-        watch("message");
-        messages.push_back({text, caption, buttons, icon});
+                      MessageIcon) override {
+        const char* kind = buttons == Buttons::Ok      ? "message "
+                           : buttons == Buttons::YesNo ? "ask "
+                                                       : "choose ";
+        note(kind + text + "|" + caption);
         return buttons == Buttons::Ok ? Answer::Ok : pop(answers, Answer::No);
     }
     std::string inputBox(const std::string& prompt, const std::string& caption,
                          const std::string& defaultText) override {
-        inputBoxes.push_back({prompt, caption, defaultText});
+        note("input " + prompt + "|" + caption + "|" + defaultText);
         return pop(inputs, std::string());
     }
     std::string showOpen(const std::string& filter, const std::string& fileName) override {
-        dialogs.push_back({false, filter, fileName});
+        note("open " + filter + "|" + fileName);
         return pop(fileNames, std::string());
     }
     std::string showSave(const std::string& filter, const std::string& fileName) override {
-        dialogs.push_back({true, filter, fileName});
+        note("save " + filter + "|" + fileName);
         return pop(fileNames, std::string());
     }
     void setClipboardText(const std::string& text) override {
-        watch("clipboard");
+        note("copy");
         clipboard = text;
-        hasText = true;
     }
     std::string clipboardText() override { return clipboard; }
-    bool clipboardHasText() override { return hasText; }
-    void processEvents() override { watch("events"); }
+    bool clipboardHasText() override { return !clipboard.empty(); }
+    void processEvents() override { note("events"); }
     bool openWithDesktop(const std::string& pathOrUrl) override {
-        watch("open");
-        opened.push_back(pathOrUrl);
+        note("show " + pathOrUrl);
         return true;
     }
     std::string programFolder() override { return folder; }
     std::vector<std::string> screenFonts() override { return fonts; }
     void showPrintDialog(PrintSettings& settings) override {
-        ++printDialogs;
+        note("print dialog");
         settings.cancelled = true;
         if (!printChoices.empty()) settings = pop(printChoices, settings);
     }
 
-private:
-    bool hasText = false;
+  private:
+    void note(const std::string& request) {
+        log.push_back(request);
+        watch(request.substr(0, request.find(' ')));
+    }
     template <class T, class Q>
     static T pop(Q& queue, T empty) {
         if (queue.empty()) return empty;

@@ -1,8 +1,13 @@
-// The word-list library: reading it at start-up and drawing a list's words into the word box.
+// Words arriving in the word box from outside: the word-list library, read at start-up and
+// drawn from, and Paste new words.
 #include <gtest/gtest.h>
+
+#include <regex>
 
 #include "fakes/Builders.h"
 #include "files/Library.h"
+#include "files/Paste.h"
+#include "files/PuzzleFile.h"
 #include "files/Startup.h"
 
 using namespace lettermaze;
@@ -15,19 +20,20 @@ std::string menu(const std::string& bytes) {
     WindowState window;
     loadLibraryText(window, bytes);
     std::string s = window.libraryMenuEnabled ? "" : "off:";
-    for (std::size_t i = 0; i < std::max(window.libraryMenu.size(), window.libraryLists.size()); ++i)
-        s += window.libraryMenu[i].caption + "(" + window.libraryMenu[i].wordCount.value_or("-") + ")" +
-             (i < window.libraryLists.size() ? window.libraryLists[i] : "") + ";";
+    for (std::size_t i = 0; i < window.libraryMenu.size(); ++i)
+        s += window.libraryMenu[i].caption + "(" + window.libraryMenu[i].wordCount.value_or("-") +
+             ")" + (i < window.libraryLists.size() ? window.libraryLists[i] : "") + ";";
     return s;
 }
 
 std::string listText(const std::string& name, int words) {
     std::string s = name + "\r\n";
-    for (int i = 0; i < words; ++i) s += "W" + std::string(1, char('A' + i / 26 % 26)) + char('A' + i % 26) + "\r\n";
-    return s + "[END]\r\n";
+    for (int i = 0; i < words; ++i) s += std::string{'W', char('A' + i / 26), char('A' + i % 26)};
+    return std::regex_replace(s, std::regex("(W..)"), "$1\r\n") + "[END]\r\n";
 }
 
-const std::string kTen = "ANT\r\nBEE\r\nCAT\r\nDOG\r\nEMU\r\nFOX\r\nGNU\r\nHEN\r\nIBIS\r\nJAY\r\n";
+const std::string kTen = lines("ANT/BEE/CAT/DOG/EMU/FOX/GNU/HEN/IBIS/JAY/");
+constexpr float kTop = 0.99999994f;  // the largest draw
 
 }  // namespace
 
@@ -39,9 +45,11 @@ TEST(LibraryLoad, readsEachListIntoTheMenuAndItsWordsAsRead) {
         {"  Farm animals \r\nCOW\r\npig\r\n HEN \r\n[END]\r\nFruit\r\nFIG\r\n[END]\r\n\r\n",
          "Farm animals(3)COW\rpig\r HEN \r;Fruit(1)FIG\r;"},
         {"Fruit\r\nFIG\r\nPEAR\r\n[END]\r\nTrees", "Fruit(2)FIG\rPEAR\r;"},
-        {"Fruit\r\nFIG\r\n[END]\r\n\r\nTrees\r\n[END]\r\n[END]\r\n[END]\r\n", "Fruit(1)FIG\r;(1)Trees\r;[END](0);"},
+        {"Fruit\r\nFIG\r\n[END]\r\n\r\nTrees\r\n[END]\r\n[END]\r\n[END]\r\n",
+         "Fruit(1)FIG\r;(1)Trees\r;[END](0);"},
         {"Fruit\r\n[end]\r\n [END]\r\n[END] \r\n[END]", "Fruit(3)[end]\r [END]\r[END] \r;"},
-        {"Birds\rOWL\r\nEMU\nKIWI\r[END]\rTrees\r\n\nOAK\r\n[END]\r\n", "Birds(2)OWL\rEMU\nKIWI\r;Trees(1)\nOAK\r;"},
+        {"Birds\rOWL\r\nEMU\nKIWI\r[END]\rTrees\r\n\nOAK\r\n[END]\r\n",
+         "Birds(2)OWL\rEMU\nKIWI\r;Trees(1)\nOAK\r;"},
         {"Fruit\r\nFIG\r\n[END]\r\nTrees\r\nOAK\r\nASH", "Fruit(1)FIG\r;Trees(-)OAK\rASH\r;"},
     };
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(menu(bytes), expected) << bytes;
@@ -53,53 +61,54 @@ TEST(LibraryLoad, counterOverflowEndsTheLoad) {
     for (int i = 0; i < 32767; ++i) big += "CAT\r\n";
     EXPECT_EQ(menu(big + "[END]\r\nN\r\nDOG\r\n[END]\r\n").substr(0, 11), "Big(32767)C");
     const std::string over = menu(big + "CAT\r\n[END]\r\nN\r\nDOG\r\n[END]\r\n");
-    EXPECT_EQ(over.substr(0, 7) + std::to_string(over.size()), "Big(-)C" + std::to_string(6 + 32768 * 4 + 1));
+    EXPECT_EQ(over.substr(0, 7) + std::to_string(over.size()),
+              "Big(-)C" + std::to_string(6 + 32768 * 4 + 1));
     std::string lists;
     for (int i = 0; i < 32770; ++i) lists += "L\r\nW\r\n[END]\r\n";
     EXPECT_EQ(menu(lists).size(), 32768u * 7);  // L(1)W, CR and ;
 }
 
-TEST(LibraryLoad, theShippedLibraryHoldsCompleteListsOfCapitalWordsAndStartUpLoadsIt) {
+// Start-up registers the file type, opens the puzzle named on the command line and loads the
+// shipped library, whose lists are complete and hold capital words only.
+TEST(startUp, registersTheTypeOpensTheCommandLinesPuzzleAndLoadsTheLibrary) {
     TempDir dir;
     std::filesystem::copy_file(std::string(LETTERMAZE_SOURCE_DIR) + "/data/" + kLibraryFileName,
                                dir.file(kLibraryFileName));
+    ASSERT_TRUE(savePuzzleFile(samplePuzzle(), dir.file("p.lm")));
     Puzzle p;
+    p.findingAll = true;
     WindowState window;
     FakeHost host;
     bool seeded = false;
-    startUp(p, window, host, "", {{}, dir.path(), [&] { seeded = true; }});
-    EXPECT_TRUE(seeded && window.libraryMenuEnabled);
-    ASSERT_GE(window.libraryLists.size(), 20u);
-    for (std::size_t i = 0; i < window.libraryLists.size(); ++i) {
-        ASSERT_TRUE(window.libraryMenu[i].wordCount.has_value()) << window.libraryMenu[i].caption;
-        EXPECT_GE(std::stoi(*window.libraryMenu[i].wordCount), 25);
-        EXPECT_EQ(window.libraryLists[i].find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ\r"), std::string::npos);
-    }
-    WindowState none;
-    EXPECT_FALSE(loadLibrary(none, dir.file("missing.dat")));
-    EXPECT_FALSE(none.libraryMenuEnabled);
+    const RegistrationEnv env{dir.path(), "lettermaze", "", dir.file("data"), ""};
+    startUp(p, window, host, dir.file("p.lm"), {env, dir.path(), [&] { seeded = true; }});
+    EXPECT_TRUE(seeded && p.shown && !p.findingAll);
+    EXPECT_EQ(p.hiddenWords.items(), (Words{"CAT", "OWL"}));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("data/applications/lettermaze.desktop")));
+    EXPECT_TRUE(window.libraryMenuEnabled && window.libraryLists.size() >= 20);
+    for (const std::string& list : window.libraryLists)  // complete, and capital words only
+        EXPECT_TRUE(std::regex_match(list, std::regex("([A-Z]+\r){25,}"))) << list;
+    EXPECT_FALSE(loadLibrary(window, dir.file("missing.dat")));
 }
 
-// The question offers the list's count, at most 60; fewer than two words (or no number) does
-// nothing; the words are drawn without repeats and kept in library order; an empty word box is
-// filled without asking, else Yes replaces, No adds after the last word and Cancel keeps it.
+// Fewer than two words (or no number) does nothing; the words are drawn without repeats and
+// kept in library order, one draw for each word left out; an empty word box is filled without
+// asking, else, with the words shown selected, Yes replaces, No adds and Cancel keeps them.
 TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
     const struct {
         std::string box, answer;
         Answer reply;
-        std::initializer_list<float> draws;
+        std::vector<float> draws;
         std::string expected;
-        int drawsMade;
     } cases[] = {
-        {"OLD\r\n", "1.99", Answer::Yes, {}, "OLD\r\n", 0},
-        {"OLD\r\n", "text", Answer::Yes, {}, "OLD\r\n", 0},
-        {"", "7.9", Answer::Yes, {0.0f, 0.99f, 0.5f}, "BEE\r\nCAT\r\nDOG\r\nEMU\r\nGNU\r\nHEN\r\nIBIS\r\n\r\n", 3},
-        {"\r\n\r\n", "2", Answer::Yes, {0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f, 0.99999994f,
-                                        0.99999994f, 0.99999994f, 0.99999994f}, "ANT\r\nBEE\r\n\r\n", 8},
-        {"", "500", Answer::Yes, {}, kTen + "\r\n", 0},
-        {"OLD\r\nWORDS", "10", Answer::Cancel, {}, "OLD\r\nWORDS", 0},
-        {"OLD\r\n", "10", Answer::Yes, {}, kTen + "\r\n", 0},
-        {"OLD \r\n\r\n\n", "10", Answer::No, {}, "OLD\r\n" + kTen + "\r\n", 0},
+        {"OLD\r\n", "1.99", Answer::Yes, {}, "OLD\r\n"},
+        {"OLD\r\n", "text", Answer::Yes, {}, "OLD\r\n"},
+        {"", "7.9", Answer::Yes, {0, 0.99f, 0.5f}, lines("BEE/CAT/DOG/EMU/GNU/HEN/IBIS//")},
+        {"\r\n\r\n", "2", Answer::Yes, std::vector<float>(8, kTop), "ANT\r\nBEE\r\n\r\n"},
+        {"", "500", Answer::Yes, {}, kTen + "\r\n"},
+        {"OLD\r\nWORDS", "10", Answer::Cancel, {}, "OLD\r\nWORDS"},
+        {"OLD\r\n", "10", Answer::Yes, {}, kTen + "\r\n"},
+        {"OLD \r\n\r\n\n", "10", Answer::No, {}, "OLD\r\n" + kTen + "\r\n"},
     };
     for (const auto& c : cases) {
         WindowState window;
@@ -108,51 +117,81 @@ TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
         FakeHost host;
         host.inputs = {c.answer};
         host.answers = {c.reply};
-        std::string selectionAtQuestion;
-        host.watch = [&](const std::string& what) {
-            selectionAtQuestion += what + std::to_string(window.wordSelectionStart) + "+" + std::to_string(window.wordSelectionLength) + " ";
+        std::string selected;  // the box's selection at each request
+        host.watch = [&](const std::string&) {
+            selected += std::to_string(window.wordSelectionStart) + "+" +
+                        std::to_string(window.wordSelectionLength) + " ";
         };
         ScriptedRandom random(c.draws);
         addWordsFromList(window, host, random, 0);
         EXPECT_EQ(window.wordText, c.expected) << c.answer;
-        EXPECT_EQ(random.draws, c.drawsMade);
-        const bool asked = !c.box.starts_with("\r") && !c.box.empty() && c.answer.size() == 2;
-        EXPECT_EQ(selectionAtQuestion, asked ? "events0+" + std::to_string(c.box.size()) + " message0+" + std::to_string(c.box.size()) + " " : "");
-        if (asked) {
-            EXPECT_EQ(host.messages[0].text + host.messages[0].caption,
-                      "Do you want to replace the words already entered?Add to current words or replace them?");
-        }
+        EXPECT_EQ(random.draws, static_cast<int>(c.draws.size()));
+        Words log = {"input Enter number of Animals to use:|10 Animals available.|10"};
+        if (!c.box.starts_with("\r") && !c.box.empty() && c.answer.size() == 2)
+            log.insert(log.end(), {"events", "choose Do you want to replace the words already "
+                                             "entered?|Add to current words or replace them?"});
+        EXPECT_EQ(host.log, log);
+        const std::string all = "0+" + std::to_string(c.box.size()) + " ";
+        EXPECT_EQ(selected, "0+0 " + (log.size() > 1 ? all + all : ""));
     }
 }
 
-TEST(LibraryChoice, theQuestionOffersTheCountAtMostSixtyAndSeededDrawsAreDistinct) {
+// The question names the list and offers its count, at most 60; the words drawn by a seeded
+// source are distinct and in order. A list cut short by the end of the file offers what it kept.
+TEST(LibraryChoice, theQuestionOffersTheCountAtMostSixty) {
     WindowState window;
-    loadLibraryText(window, listText("Animals", 25) + listText("Trees", 60) + listText("Countries", 150) +
-                           "Fruit\r\nFIG\r\nOAK");
+    loadLibraryText(window, listText("Animals", 25) + listText("Trees", 60) +
+                                listText("Countries", 150) + "Fruit\r\nFIG\r\nOAK");
     FakeHost host;
     host.inputs = {"", "", "60"};
     SeededRandom random(12345);
     for (int i : {0, 1, 2, 3, 4, -1}) addWordsFromList(window, host, random, i);
-    ASSERT_EQ(host.inputBoxes.size(), 4u);
-    EXPECT_EQ(host.inputBoxes[0].prompt, "Enter number of Animals to use:");
-    EXPECT_EQ(host.inputBoxes[0].caption + host.inputBoxes[0].defaultText, "25 Animals available.25");
-    EXPECT_EQ(host.inputBoxes[1].defaultText + host.inputBoxes[2].defaultText, "6060");
-    EXPECT_EQ(host.inputBoxes[3].caption + host.inputBoxes[3].defaultText, "2 Fruit available.2");
-    Words lines = splitCrlf(window.wordText);
-    ASSERT_EQ(lines.size(), 61u);
-    EXPECT_EQ(lines.back(), "");
-    EXPECT_EQ(std::adjacent_find(lines.begin(), lines.end() - 1, std::greater_equal<>()), lines.end() - 1);
+    const std::string enter = "input Enter number of ";
+    EXPECT_EQ(host.log, (Words{enter + "Animals to use:|25 Animals available.|25",
+                               enter + "Trees to use:|60 Trees available.|60",
+                               enter + "Countries to use:|150 Countries available.|60",
+                               enter + "Fruit to use:|2 Fruit available.|2"}));
+    const std::string& box = window.wordText;  // sixty words in library order, then a blank line
+    ASSERT_TRUE(std::regex_match(box, std::regex("(W[A-Z][A-Z]\r\n){60}\r\n")));
+    for (std::size_t at = 5; at < 300; at += 5) EXPECT_LT(box.substr(at - 5, 3), box.substr(at, 3));
 }
 
-TEST(appendWords, addsOnANewLineAfterTrimmingTheEndAndTheBoxFiltersIt) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"", "DOG\r\n"}, {"CAT", "CAT\r\nDOG\r\n"}, {"CAT \r\n\r\n\n\r", "CAT\r\nDOG\r\n"}};
-    for (const auto& [box, expected] : cases) {
+// Words go on a new line after the box's text, trimmed of trailing spaces and line ends, and
+// the box's own filter then applies; pasted text is upper-cased and loses its punctuation and
+// digits, which join the letters around them; spaces split it, pieces of one character go, and
+// line breaks of any kind stay.
+TEST(PasteNewWords, keepsThePiecesOfTwoOrMoreLettersBetweenSpacesOnNewLines) {
+    const struct {
+        std::string box, clipboard, after;
+    } cases[] = {
+        {"CAT", "apple, banana; cherry!", "CAT\r\nAPPLE\r\nBANANA\r\nCHERRY\r\n"},
+        {"", "Tea for 2", "TEA\r\nFOR\r\n"},
+        {"", "It's a dog", "ITS\r\nDOG\r\n"},
+        {"", "x-ray apple,pear", "XRAY\r\nAPPLEPEAR\r\n"},
+        {"", "a! b/ c0 d9 e: f@ g[ h` i{ j~ k\xA3 l\xAC", ""},
+        {"", "a\x7F b\xA2", "A\x7F\r\nB\xA2\r\n"},
+        {"", "ONE\r\nTWO\r\nTHREE", "ONE\r\nTWO\r\nTHREE\r\n"},
+        {"CAT\n", "one\ntwo\nthree\n", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n\r\n"},
+        {"CAT \r\n\r\n\n\r", "one\rtwo\rthree", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n"},
+        {"", "CAT \r\n DOG", "CAT\r\n\r\n\r\nDOG\r\n"},
+        {"", "CAT \n DOG", "CAT\r\n\r\n\r\nDOG\r\n"},
+        {"CAT\r\n\r\n\r\n", "DOG", "CAT\r\nDOG\r\n"},
+        {"", "caf\xE9 na\xEFve", "CAF\xC9\r\nNA\xCFVE\r\n"},
+        {"", "ab\tcd", "AB\tCD\r\n"},
+        {"CAT\r\n\r\n", "a 1 ! b", "CAT\r\n"},
+        {"CAT", "", "CAT\r\n"},
+    };
+    for (const auto& c : cases) {
         WindowState window;
-        window.wordText = box;
+        window.wordText = c.box;
         window.wordSelectionStart = 3;
-        appendWords(window, "dog\r\n");
-        EXPECT_EQ(window.wordText, expected);
-        EXPECT_EQ(window.wordSelectionStart, 0);
+        FakeHost host;
+        host.setClipboardText(c.clipboard);
+        pasteNewWords(window, host);
+        EXPECT_EQ(window.wordText + std::to_string(window.wordSelectionStart), c.after + "0")
+            << c.clipboard;
     }
+    WindowState window;
+    appendWords(window, "dog\r\n");
+    EXPECT_EQ(window.wordText, "DOG\r\n");
 }

@@ -5,30 +5,8 @@
 # once and opened by the program that registered it, and the Debian package's contents,
 # fields and lintian verdict. $1 is the build folder.
 set -euo pipefail
-build=$(readlink -f "$1")
-
-if [ "${2:-}" != inner ]; then
-    tmp=$(mktemp -d)
-    trap 'rm -rf "$tmp"' EXIT
-    mkdir -p "$tmp/runtime" && chmod 700 "$tmp/runtime"
-    export XDG_DATA_HOME="$tmp/data" XDG_CONFIG_HOME="$tmp/config" XDG_CACHE_HOME="$tmp/cache"
-    export XDG_RUNTIME_DIR="$tmp/runtime" QT_IM_MODULE=none
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$build" inner "$tmp"
-fi
-tmp=$3
-cd "$tmp"
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT
-fail() {
-    echo "FAILED: $*"
-    [ -n "${LETTERMAZE_E2E_SHOTS:-}" ] && cp ./*.png "$LETTERMAZE_E2E_SHOTS"/ 2>/dev/null
-    exit 1
-}
-start() {  # start PROGRAM [ARGS]: sets win to its window
-    "$@" & pids+=($!)
-    win=$(xdotool search --sync --onlyvisible --name "^Lettermaze" | head -1)
-    sleep 1.5
-}
+source "$(dirname "$0")/../e2e/desktop.bash"
+build=$1
 
 # ---- the staged tree ----------------------------------------------------------------------
 # Installed as the one component there is, so that the build folder's install_manifest.txt
@@ -39,17 +17,14 @@ install_into() {
 }
 DESTDIR="$tmp/root" install_into /usr
 usr="$tmp/root/usr"
-expected=(
-    bin/lettermaze bin/lettermaze-cli
-    "share/lettermaze/word lists.dat" share/lettermaze/lm.ico
-    share/lettermaze/lettermaze-48.png share/lettermaze/lettermaze.svg
+icons=share/icons/hicolor
+expected=(bin/lettermaze bin/lettermaze-cli share/doc/lettermaze/{copyright,changelog.gz}
+    share/lettermaze/{"word lists.dat",lm.ico,lettermaze-48.png,lettermaze.svg}
     share/applications/lettermaze.desktop share/mime/packages/lettermaze.xml
-    share/icons/hicolor/48x48/apps/lettermaze.png share/icons/hicolor/scalable/apps/lettermaze.svg
-    share/icons/hicolor/48x48/mimetypes/application-x-lettermaze.png
-    share/icons/hicolor/scalable/mimetypes/application-x-lettermaze.svg
-    share/man/man1/lettermaze.1.gz share/man/man1/lettermaze-cli.1.gz
-    share/doc/lettermaze/copyright share/doc/lettermaze/changelog.gz
-)
+    $icons/{48x48/apps/lettermaze.png,scalable/apps/lettermaze.svg}
+    $icons/48x48/mimetypes/application-x-lettermaze.png
+    $icons/scalable/mimetypes/application-x-lettermaze.svg
+    share/man/man1/{lettermaze.1.gz,lettermaze-cli.1.gz})
 for f in "${expected[@]}"; do [ -f "$usr/$f" ] || fail "not installed: $f"; done
 metainfo=$(ls "$usr"/share/metainfo/*.metainfo.xml) || fail "no AppStream metainfo installed"
 grep -q "Exec=/usr/bin/lettermaze %f" "$usr/share/applications/lettermaze.desktop" ||
@@ -137,9 +112,9 @@ dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }' >content
 for f in "${expected[@]}"; do grep -qxF "./usr/$f" contents.txt || fail "not in the package: $f"; done
 grep -q '^\./usr/share/metainfo/.*\.metainfo\.xml$' contents.txt || fail "no metainfo in the package"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-[ "$(dpkg-deb -f "$deb" Package)" = lettermaze ] || fail "package name"
-[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
-[ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "package section"
+for field in Package=lettermaze Version="$version" Section=education; do
+    [ "$(dpkg-deb -f "$deb" "${field%%=*}")" = "${field#*=}" ] || fail "package field is not $field"
+done
 depends=$(dpkg-deb -f "$deb" Depends)
 for d in libc6 libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 xdg-utils fonts-liberation; do
     grep -q "\b$d\b" <<<"$depends" || fail "Depends lacks $d: $depends"

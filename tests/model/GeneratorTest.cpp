@@ -11,9 +11,7 @@
 #include "model/Decoys.h"
 #include "model/GenerationScratch.h"
 #include "model/LevelRules.h"
-#include "model/Puzzle.h"
 #include "model/Text1252.h"
-#include "model/WindowState.h"
 #include "solve/Occurrences.h"
 
 using namespace lettermaze;
@@ -22,36 +20,35 @@ using namespace lettermaze::testing;
 namespace {
 
 using Words = std::vector<std::string>;
-const Words kAnimals = {"CAT", "HORSE", "TIGER", "ZEBRA", "MOUSE", "EAGLE", "SHEEP", "LLAMA", "BEAVER", "OTTER"};
+const Words kAnimals = {"CAT", "HORSE", "TIGER", "ZEBRA", "MOUSE", "EAGLE", "SHEEP", "LLAMA",
+                        "BEAVER", "OTTER"};
 
 // A window asking for these words at this size and level, and the puzzle and scratch it fills.
 struct Creation {
     Puzzle p;
     WindowState window;
     GenerationScratch scratch;
-    Creation(const Words& words, int cols, int rows, int level) : window(windowWith(words, cols, rows, level)) {}
-};
-
-GenerateOutcome generate(Creation& run, std::uint32_t seed) {
     FakeHost host;
-    SeededRandom rnd(seed);
-    return createPuzzle(run.p, run.window, run.scratch, host, rnd);
-}
-
-// Every placed record names its word and reads it, or its reverse, in the grid; returns how
-// many of the decoys can be read there too.
-int expectReadable(const Creation& run, const Words& words) {
-    const Puzzle& p = run.p;
-    for (std::size_t k = 0; k < words.size(); ++k) {
-        if (p.placements[k].empty()) continue;
-        EXPECT_EQ(*p.placements[k].word, words[k]);
-        const std::string run = runLetters(p, p.placements[k]);
-        EXPECT_TRUE(run == words[k] || run == reverseText(words[k])) << run;
+    Creation(const Words& words, int cols, int rows, int level)
+        : window(windowWith(words, cols, rows, level)) {}
+    GenerateOutcome run(Random& rnd, const GenerateOptions& options = {}) {
+        return createPuzzle(p, window, scratch, host, rnd, options);
     }
-    int readable = 0;
-    for (const std::string& d : run.scratch.decoys) readable += !findOccurrences(p.grid, d).empty();
-    return readable;
-}
+    GenerateOutcome run(std::uint32_t seed) { return run(*std::make_unique<SeededRandom>(seed)); }
+    // Every placed record names its word and reads it, or its reverse, in the grid; returns
+    // how many of the decoys can be read there too.
+    int readable(const Words& words) const {
+        for (std::size_t k = 0; k < words.size(); ++k) {
+            if (p.placements[k].empty()) continue;
+            EXPECT_EQ(*p.placements[k].word, words[k]);
+            const std::string run = runLetters(p, p.placements[k]);
+            EXPECT_TRUE(run == words[k] || run == reverseText(words[k])) << run;
+        }
+        int n = 0;
+        for (const std::string& d : scratch.decoys) n += !findOccurrences(p.grid, d).empty();
+        return n;
+    }
+};
 
 // Answers every search at the top-left cell and notes the text and direction asked for.
 struct RecordingSearch : PlacementSearch {
@@ -71,7 +68,7 @@ struct RecordingSearch : PlacementSearch {
 
 // Sizes are read as numbers, rounded half to even and must lie in 4..200; a refusal beeps and
 // hides the grid but keeps the last puzzle's lists and records. No line break, no word, or
-// words of one letter only stop silently.
+// words of one letter only stop silently. The pointer is busy while it works.
 TEST(Generator, refusesSizesOutsideFourToTwoHundredAndStopsSilentlyWithNothingToPlace) {
     const struct {
         std::string cols, rows, words;
@@ -86,168 +83,153 @@ TEST(Generator, refusesSizesOutsideFourToTwoHundredAndStopsSilentlyWithNothingTo
                  {"10", "10", "AA\r\nAAA\r\n", GenerateOutcome::NothingToPlace, 10}};
     for (const auto& c : cases) {
         Creation run({"CAT", "DOG"}, 10, 10, 3);
-        auto& [p, window, scratch] = run;
-        ASSERT_EQ(generate(run, 1), GenerateOutcome::Created);
-        const PlacementList records = p.placements;
-        window.columnsText = c.cols, window.rowsText = c.rows, window.wordText = c.words;
-        FakeHost host;
-        SeededRandom rnd(1);
-        EXPECT_EQ(createPuzzle(p, window, scratch, host, rnd), c.outcome) << c.cols << c.rows << c.words;
-        EXPECT_EQ(host.beeps, c.outcome == GenerateOutcome::BadSize);
-        EXPECT_EQ(p.shown, c.outcome == GenerateOutcome::Created);
-        EXPECT_EQ(scratch.columns * 10 + host.busyOn + host.busyOff + host.busy, c.keptCols * 10 + 2);
-        EXPECT_EQ(scratch.allSameLetter, c.words.starts_with("AA"));
-        EXPECT_EQ(p.hiddenWords.items().size() + scratch.attemptsMade, c.outcome == GenerateOutcome::Created ? 2u : 3u - scratch.allSameLetter);
-        if (c.outcome != GenerateOutcome::Created) { EXPECT_EQ(p.placements, records); }
+        ASSERT_EQ(run.run(1), GenerateOutcome::Created);
+        const PlacementList records = run.p.placements;
+        run.window.columnsText = c.cols, run.window.rowsText = c.rows;
+        run.window.wordText = c.words, run.host.log.clear();
+        EXPECT_EQ(run.run(1), c.outcome) << c.cols << c.rows << c.words;
+        const bool created = c.outcome == GenerateOutcome::Created;
+        const bool bad = c.outcome == GenerateOutcome::BadSize;
+        EXPECT_EQ(run.host.log, (bad ? Words{"busy", "beep", "idle"} : Words{"busy", "idle"}));
+        EXPECT_EQ(run.p.shown, created);
+        EXPECT_EQ(run.scratch.columns, c.keptCols);
+        EXPECT_EQ(run.scratch.allSameLetter, c.words.starts_with("AA"));
+        EXPECT_EQ(run.p.hiddenWords.count() + run.scratch.attemptsMade,
+                  created ? 2 : 3 - run.scratch.allSameLetter);
+        if (!created) {
+            EXPECT_EQ(run.p.placements, records);
+        }
     }
 }
 
+// Every cell one white letter, the last cell written current, the grid fitted whole to the
+// window, fresh lists and their captions.
 TEST(Generator, leavesEveryCellOneWhiteLetterTheGridFittedAndFreshLists) {
     Creation run(kAnimals, 15, 11, 9);
-    auto& [p, window, scratch] = run;
+    Puzzle& p = run.p;
     p.foundWords.add("OLD");
     p.hiddenWords.add("STALE");
     p.grid.setColourAt(1, 1, 255);
-    window.gridFrame.rowHeight = 255;
-    ASSERT_EQ(generate(run, 3), GenerateOutcome::Created);
-    std::set<std::string> cells;
+    run.window.gridFrame.rowHeight = 255;
+    ASSERT_EQ(run.run(3), GenerateOutcome::Created);
     for (int r = 0; r < 11; ++r)
-        for (int c = 0; c < 15; ++c) cells.insert(p.grid.letterAt(r, c).size() == 1 && p.grid.colourAt(r, c) == kWhite ? "ok" : "bad");
-    EXPECT_EQ(cells, std::set<std::string>{"ok"});
+        for (int c = 0; c < 15; ++c)
+            EXPECT_TRUE(p.grid.letterAt(r, c).size() == 1 && p.grid.colourAt(r, c) == kWhite);
     EXPECT_EQ(foundCaption(p) + hiddenCaption(p), "Found (0)Hidden (10)");
     EXPECT_TRUE(p.inPlay && p.shown);
-    // The last cell written is the current one; the grid shows all its cells.
-    EXPECT_EQ(std::vector<int>({p.grid.rowCount(), p.grid.columnCount(), p.grid.cursorRow(), p.grid.cursorColumn(), window.gridFrame.scrollBars, window.gridFrame.width, window.gridFrame.height}),
-              std::vector<int>({11, 15, 10, 14, 0, 15 * 300, 11 * 255}));
+    const GridFrame& f = run.window.gridFrame;
+    EXPECT_EQ(std::vector({p.grid.rowCount(), p.grid.columnCount(), p.grid.cursorRow(),
+                           p.grid.cursorColumn(), f.scrollBars, f.width, f.height}),
+              std::vector({11, 15, 10, 14, 0, 15 * 300, 11 * 255}));
 }
 
 // Twenty attempts at most, each word tried 41 times; the first attempt that places every word
 // ends the series, and of the rest the first that placed the most wins. Words cross where
 // their letters agree, and every record reads true at every level.
 TEST(Generator, keepsTheFirstBestOfAtMostTwentyAttemptsAndEveryRecordReadsTrue) {
-    const Words words = {"ANT", "TAN", "NAT", "ANTE", "NEAT", "TENANT", "ETNA", "TEAT", "NATANT", "ATE"};
+    const Words words = {"ANT",    "TAN",  "NAT",  "ANTE",   "NEAT",
+                         "TENANT", "ETNA", "TEAT", "NATANT", "ATE"};
     int crossings = 0;
     for (int level = 0; level <= 9; ++level)
         for (std::uint32_t seed = 1; seed <= 6; ++seed) {
             Creation run(words, 7, 6, level);
-            auto& [p, window, scratch] = run;
-            ASSERT_EQ(generate(run, seed), GenerateOutcome::Created);
-            expectReadable(run, words);
+            ASSERT_EQ(run.run(seed), GenerateOutcome::Created);
+            run.readable(words);
             std::set<std::pair<int, int>> cells;
-            for (const PlacementRecord& r : p.placements)
-                for (int i = 0; !r.empty() && i < static_cast<int>(r.word->size()); ++i, ++crossings)
-                    cells.emplace(*r.x1 + stepX(recordDirection(r)) * i, *r.y1 + stepY(recordDirection(r)) * i);
+            for (const PlacementRecord& r : run.p.placements)
+                for (int i = 0; !r.empty() && i < static_cast<int>(r.word->size()); ++i) {
+                    const Direction d = recordDirection(r);
+                    cells.emplace(*r.x1 + stepX(d) * i, *r.y1 + stepY(d) * i);
+                    ++crossings;
+                }
             crossings -= static_cast<int>(cells.size());
         }
     EXPECT_GT(crossings, 30);
-    Creation first(kAnimals, 20, 20, 5);
-    ASSERT_EQ(generate(first, 11), GenerateOutcome::Created);
+    Creation first(kAnimals, 20, 20, 5), q({"CAT", "HIPPOPOTAMUS", "DOG"}, 6, 6, 2);
+    ASSERT_EQ(first.run(11), GenerateOutcome::Created);
     EXPECT_EQ(first.scratch.attemptsMade * 100 + first.scratch.bestAttempt, 101);
-    const Words tooLong = {"CAT", "HIPPOPOTAMUS", "DOG"};
-    Creation q(tooLong, 6, 6, 2);
-    ASSERT_EQ(generate(q, 4), GenerateOutcome::Created);
+    ASSERT_EQ(q.run(4), GenerateOutcome::Created);
     EXPECT_EQ(q.scratch.attemptsMade * 100 + q.scratch.bestAttempt, 2001);
-    expectReadable(q, tooLong);
+    q.readable({"CAT", "HIPPOPOTAMUS", "DOG"});
     EXPECT_EQ(q.p.hiddenWords.items(), (Words{"CAT", "DOG"}));
     // A word that never fits costs two draws (reversal, direction) at each of its 41 tries in
     // each of the 20 attempts; then 16 filler draws, and nothing is listed or decoyed.
     Creation r({"HIPPOPOTAMUS"}, 4, 4, 9);
-    FakeHost host;
     ScriptedRandom none({}, 0.0f);
-    ASSERT_EQ(createPuzzle(r.p, r.window, r.scratch, host, none), GenerateOutcome::Created);
+    ASSERT_EQ(r.run(none), GenerateOutcome::Created);
     EXPECT_EQ(none.draws, 20 * 41 * 2 + 16);
     EXPECT_EQ(r.scratch.bestAttempt + r.p.hiddenWords.count() + r.scratch.decoys.size(), 0u);
-    GenerateOptions hurried;
+    GenerateOptions hurried;  // out of time after the first attempt
     hurried.attemptTimeLimit = std::chrono::nanoseconds(-1);
-    ASSERT_EQ(createPuzzle(q.p, q.window, q.scratch, host, none, hurried), GenerateOutcome::Created);
+    ASSERT_EQ(q.run(none, hurried), GenerateOutcome::Created);
     EXPECT_EQ(q.scratch.attemptsMade, 1);
 }
 
 // Level 0: no reversal, a draw up to 0.5 goes down and above it right. Each column's scan
 // draws its own first row, but a column whose rows all clash draws none; so EF skips row 1 of
-// column 2, which gets filler (0 draws A).
-// A word typed twice is placed twice but listed once, and never beside its own reverse.
+// column 2, which gets filler (0 draws A). A word typed twice is placed twice but listed once.
 TEST(Generator, placesEachWordAtTheFirstFreeStartOfItsScanAndListsItOnce) {
     Creation run({"ABCD", "EF"}, 4, 4, 0);
-    auto& [p, window, scratch] = run;
-    FakeHost host;
-    ScriptedRandom rnd({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.9f});
-    ASSERT_EQ(createPuzzle(p, window, scratch, host, rnd), GenerateOutcome::Created);
-    EXPECT_EQ(p.placements, (PlacementList{PlacementRecord::placed("ABCD", 1, 1, 1, 4), PlacementRecord::placed("EF", 2, 2, 2, 3)}));
-    EXPECT_EQ(gridLetters(p) + std::to_string(rnd.draws), "ABCDAEFAAAAAAAAA18");
+    ScriptedRandom rnd({0, 0, 0, 0, 0, 0, 0, 0.9f});
+    ASSERT_EQ(run.run(rnd), GenerateOutcome::Created);
+    EXPECT_EQ(run.p.placements, (PlacementList{PlacementRecord::placed("ABCD", 1, 1, 1, 4),
+                                               PlacementRecord::placed("EF", 2, 2, 2, 3)}));
+    EXPECT_EQ(gridLetters(run.p) + std::to_string(rnd.draws), "ABCDAEFAAAAAAAAA18");
     Creation twice({"STOP", "POTS", "STOP", "SPOT"}, 12, 12, 2);
-    ASSERT_EQ(generate(twice, 21), GenerateOutcome::Created);
+    ASSERT_EQ(twice.run(21), GenerateOutcome::Created);
     EXPECT_NE(twice.p.placements[0], twice.p.placements[2]);
     EXPECT_EQ(twice.p.hiddenWords.items(), (Words{"SPOT", "STOP"}));
 }
 
-TEST(GeneratorLevels, directionSharesReversalsDecoysAndFillerFollowTheLevelTable) {
+// Decoys come from level 4 and filler from the words' letters at level 3 and from level 5;
+// level 0 neither turns words round nor lays them along a diagonal. The direction is read from
+// a single-precision draw: down up to 0.5 - q, then each diagonal q, then right.
+TEST(GeneratorLevels, decoysFillerAndDirectionsFollowTheLevelTable) {
     const Words words = {"CAT", "DOG", "BIRD", "FISH", "WOLF", "BEAR"};
     for (int level = 0; level <= 9; ++level) {
-        SCOPED_TRACE(level);
-        const LevelRules rules = levelRules(level);
-        std::array<double, 5> share{};  // Down, Right, DownRight, DownLeft, reversed
-        for (int n = 0; n < 150; ++n) {
-            Creation run(words, 30, 30, level);
-            auto& [p, window, scratch] = run;
-            ASSERT_EQ(generate(run, static_cast<std::uint32_t>(1000 * level + n)), GenerateOutcome::Created);
-            for (const PlacementRecord& r : p.placements) {
-                share[static_cast<std::size_t>(recordDirection(r))] += 1.0 / 900;
-                share[4] += (runLetters(p, r) != *r.word) / 900.0;
-            }
-            if (n == 0) {
-                const std::string letters = gridLetters(p);
-                EXPECT_EQ(std::set<char>(letters.begin(), letters.end()).size() < 26, rules.fillerFromPool);
-                EXPECT_EQ(scratch.decoys.size(), 6u * rules.decoysPerWord);
-            }
-        }
-        const double q = rules.diagonalShare;
-        EXPECT_NEAR(share[0], 0.5 - q, 0.045);
-        EXPECT_NEAR(share[1], 0.5 - q, 0.045);
-        EXPECT_NEAR(share[2], q, 0.045);
-        EXPECT_NEAR(share[3], q, 0.045);
-        EXPECT_NEAR(share[4], rules.reverseChance, 0.045);
-        if (level == 0) { EXPECT_EQ(share[2] + share[3] + share[4], 0); }
+        Creation run(words, 30, 30, level);
+        ASSERT_EQ(run.run(static_cast<std::uint32_t>(level)), GenerateOutcome::Created);
+        const std::string letters = gridLetters(run.p);
+        EXPECT_EQ(std::set<char>(letters.begin(), letters.end()).size() < 26,
+                  levelRules(level).fillerFromPool) << level;
+        EXPECT_EQ(run.scratch.decoys.size(), 6u * std::max(0, 2 * level - 7)) << level;
+        for (const PlacementRecord& r : run.p.placements)
+            if (level == 0)
+                EXPECT_TRUE(runLetters(run.p, r) == *r.word && (*r.x1 == *r.x2 || *r.y1 == *r.y2));
     }
-    EXPECT_EQ(levelRules(14).decoysPerWord * 10 + levelRules(4).decoysPerWord, 111);
-    EXPECT_EQ(levelRules(-2).reverseChance, 0.0f);
-}
-
-TEST(GeneratorLevels, directionThresholdsAreComparedInSinglePrecision) {
     const float q = 0.08f;
     const auto above = [](float v) { return std::nextafter(v, 1.0f); };
     const std::pair<float, Direction> cases[] = {
-        {0.5f + q, Direction::DownLeft}, {above(0.5f + q), Direction::Right}, {0.5f, Direction::DownRight},
-        {above(0.5f), Direction::DownLeft}, {0.5f - q, Direction::Down}, {above(0.5f - q), Direction::DownRight}};
+        {0.5f + q, Direction::DownLeft}, {above(0.5f + q), Direction::Right},
+        {0.5f, Direction::DownRight},    {above(0.5f), Direction::DownLeft},
+        {0.5f - q, Direction::Down},     {above(0.5f - q), Direction::DownRight}};
     for (const auto& [r, d] : cases) EXPECT_EQ(wordDirection(r, q), d) << r;
 }
 
 // Decoys (level 4 up) are a word's first j letters (2 <= j < length) and a pool letter that
-// differs from the word's next one, placed into the winning attempt's grid.
+// differs from the word's next one, the cut and the letter drawn again until it differs; they
+// are placed into the winning attempt's grid, even when that is not the last attempt.
 TEST(GeneratorDecoys, areAPrefixAndADifferentLetterPlacedIntoTheWinningGrid) {
     const Words words = {"OX", "PARROT", "CAMEL", "OWL", "HEDGEHOG"};
     Creation run(words, 30, 30, 9);
-    auto& [p, window, scratch] = run;
-    ASSERT_EQ(generate(run, 79), GenerateOutcome::Created);
-    ASSERT_EQ(scratch.decoys.size(), 4u * 11);  // OX is too short to yield any
-    for (const std::string& d : scratch.decoys) {
+    ASSERT_EQ(run.run(79), GenerateOutcome::Created);
+    ASSERT_EQ(run.scratch.decoys.size(), 4u * 11);  // OX is too short to yield any
+    for (const std::string& d : run.scratch.decoys) {
         const std::size_t j = d.size() - 1;
         EXPECT_TRUE(std::any_of(words.begin(), words.end(), [&](const std::string& w) {
             return j >= 2 && j < w.size() && w.compare(0, j, d, 0, j) == 0 && w[j] != d[j];
         })) << d;
     }
-    EXPECT_GE(expectReadable(run, words) * 10, 44 * 9);
+    EXPECT_GE(run.readable(words) * 10, 44 * 9);
     // HIPPOPOTAMUSES never fits: all twenty attempts run and the first wins.
     const Words crowded = {"CAMEL", "HIPPOPOTAMUSES", "PARROT", "OWL"};
     Creation c(crowded, 12, 12, 6);
-    ASSERT_EQ(generate(c, 90), GenerateOutcome::Created);
+    ASSERT_EQ(c.run(90), GenerateOutcome::Created);
     ASSERT_LT(c.scratch.bestAttempt, c.scratch.attemptsMade);
-    EXPECT_GE(expectReadable(c, crowded), 14);
-}
-
-TEST(GeneratorDecoys, theCutAndTheLetterAreDrawnTheLetterAgainUntilItDiffers) {
-    ScriptedRandom rnd({0.0f, 0.99f, 0.99f, 0.0f,  // CAMEL; j = Int(0.99 x 3) + 2; L is its own, then C
-                        0.0f, 0.0f, 0.4f});         // then CAT (the last word is drawn too): j = 2, A
+    EXPECT_GE(c.readable(crowded), 14);
+    // CAMEL: j = Int(0.99 x 3) + 2, its L is drawn, then C; then CAT (the last word is drawn
+    // too): j = 2, A.
+    ScriptedRandom rnd({0, 0.99f, 0.99f, 0, 0, 0, 0.4f});
     EXPECT_EQ(makeDecoys({"CAMEL", "CAT"}, {'C', 'A', 'L'}, 1, rnd), (Words{"CAMEC", "CAA"}));
     EXPECT_EQ(rnd.draws, 7);
 }
@@ -256,12 +238,13 @@ TEST(GeneratorDecoys, theCutAndTheLetterAreDrawnTheLetterAgainUntilItDiffers) {
 // above 0.5, down-right above 0.3 and down otherwise.
 TEST(GeneratorDecoys, directionAndReversalFollowTheDecoyOdds) {
     const std::pair<float, Direction> cases[] = {
-        {0.3f, Direction::Down}, {0.31f, Direction::DownRight}, {0.5f, Direction::DownRight},
-        {0.51f, Direction::DownLeft}, {0.7f, Direction::DownLeft}, {0.71f, Direction::Right}};
+        {0.3f, Direction::Down},      {0.31f, Direction::DownRight}, {0.5f, Direction::DownRight},
+        {0.51f, Direction::DownLeft}, {0.7f, Direction::DownLeft},   {0.71f, Direction::Right}};
     for (const auto& [draw, direction] : cases) {
         RecordingSearch search;
         ScriptedRandom rnd({0.71f, draw, 0.7f, draw});
         EXPECT_EQ(placeDecoys({"ABC", "XYZ"}, search, 9, 9, rnd), 2);
-        EXPECT_EQ(search.asked, (std::vector<std::pair<std::string, Direction>>{{"CBA", direction}, {"XYZ", direction}}));
+        EXPECT_EQ(search.asked, (std::vector<std::pair<std::string, Direction>>{
+                                    {"CBA", direction}, {"XYZ", direction}}));
     }
 }

@@ -12,8 +12,9 @@ using namespace lettermaze::testing;
 
 namespace {
 
-const std::string kCredit =
-    std::string("<!--Created by Lettermaze v1.1 - download from ") + publisher::kDownloadAddress + "-->";
+const std::string kCredit = std::string("<!--Created by Lettermaze v1.1 - download from ") +
+                            publisher::kDownloadAddress + "-->";
+const std::string kHighlight = "ask Highlight words already found?|Lettermaze";
 
 // A 2 x 2 puzzle with CAT hidden, DOG found and the cell B coloured red.
 Puzzle smallPuzzle() {
@@ -22,74 +23,71 @@ Puzzle smallPuzzle() {
     return p;
 }
 
-int countOf(const std::string& s, const std::string& what) {
-    int n = 0;
-    for (auto i = s.find(what); i != std::string::npos; i = s.find(what, i + 1)) ++n;
-    return n;
-}
-
-PrintSettings choices(int what, const std::string& title = "T", const std::string& font = "arial") {
+PrintSettings choices(int what, const std::string& title = "T", const std::string& font = "f") {
     return {false, static_cast<std::int16_t>(what), title, font};
 }
 
 }  // namespace
 
-TEST(HtmlColour, writesRedGreenBlueAsUpperCaseHexAndOutOfRangeValuesByTheSameArithmetic) {
+TEST(htmlColour, writesRedGreenBlueAsUpperCaseHexAndOutOfRangeValuesByTheSameArithmetic) {
     const std::pair<std::int32_t, std::string> cases[] = {
-        {0, "000000"},         {255, "FF0000"},   {16711680, "0000FF"},    {16744512, "4080FF"},
-        {0x0A0B0C, "0C0B0A"},  {16777216, "0000100"}, {0x7FFFFFFF, "FFFF7FFF"}, {-1, "0FFFF0000"}};
+        {0, "000000"},        {255, "FF0000"},        {16711680, "0000FF"},
+        {16744512, "4080FF"}, {0x0A0B0C, "0C0B0A"},   {16777216, "0000100"},
+        {0x7FFFFFFF, "FFFF7FFF"}, {-1, "0FFFF0000"}};
     for (const auto& [colour, hex] : cases) EXPECT_EQ(htmlColour(colour), hex) << colour;
 }
 
 // The web page byte for byte: credit, head, the grid table (a found cell coloured when
 // highlighting), the words hidden then found, the download line, credit. Title, letters and
-// words go in unescaped. The clipboard form is the body's content between the two credits.
-TEST(WebPage, matchesTheHandWrittenPageAndTheClipboardFormIsItsBody) {
+// words go in unescaped. The clipboard form is the body's content between the two credits; the
+// print page is the web page in the chosen font without the download line, with the grid
+// (choices 0 and 1) and the word list (0 and 2).
+TEST(buildPage, matchesTheHandWrittenPagesInEveryForm) {
     Puzzle p = smallPuzzle();
     p.grid.setLetterAt(1, 1, "&");
     const std::string site = publisher::kSiteName;
-    const std::string body = crlf({
-        "<font face=arial size=3>", "<table border=1 cellspacing=0 cellpadding=0 bordercolor=000000 height=38>",
-        "<tr>", "<td width=21 align=center height=19><b>A</b></td>",
-        "<td width=21 align=center bgcolor=FF0000 height=19><b>B</b></td>", "</tr>", "<tr>",
-        "<td width=21 align=center height=19><b>C</b></td>", "<td width=21 align=center height=19><b>&</b></td>",
-        "</tr>", "</table>", "</font><br>",
-        "<table border=0 width=100% cellspacing=0 cellpadding=0><tr><td width=100%><font face=arial size=5 color=000000>",
-        "Find these words</p></font>", "<font face=arial size=4 color=000000>", "<p>CAT<br>", "DOG<br>",
-        "</td></tr></table>",
-        "<p><font face=arial size=3 color=000000>Download <a href=" + std::string(publisher::kProductAddress) +
-            " target=_blank>Lettermaze</a> from " + site + "</font></p>"});
+    const auto head = [&](const std::string& title) {
+        return kCredit + "\r\n" +
+               crlf({"<html>", "<head>",
+                     "<meta http-equiv='Content-Type' content='text/html; charset=windows-1252'>",
+                     "<meta name='generator' content='Lettermaze v1.1 from " + site + "'>",
+                     "<title>" + title + "</title>", "</head>", "<body>"});
+    };
+    const std::string cell = "<td width=21 align=center height=19><b>";
+    const std::string grid =
+        crlf({"<table border=1 cellspacing=0 cellpadding=0 bordercolor=000000 height=38>", "<tr>",
+              cell + "A</b></td>",
+              "<td width=21 align=center bgcolor=FF0000 height=19><b>B</b></td>",
+              "</tr>", "<tr>", cell + "C</b></td>", cell + "&</b></td>", "</tr>", "</table>"});
+    const auto words = [](const std::string& font) {
+        return "<table border=0 width=100% cellspacing=0 cellpadding=0><tr><td width=100%><font "
+               "face=" + font + " size=5 color=000000>\r\nFind these words</p></font>\r\n"
+               "<font face=" + font + " size=4 color=000000>\r\n<p>CAT<br>\r\nDOG<br>\r\n"
+               "</td></tr></table>\r\n";
+    };
+    const std::string body =
+        "<font face=arial size=3>\r\n" + grid + "</font><br>\r\n" + words("arial") +
+        "<p><font face=arial size=3 color=000000>Download <a href=" + publisher::kProductAddress +
+        " target=_blank>Lettermaze</a> from " + site + "</font></p>\r\n";
     EXPECT_EQ(buildPage(p, PageForm::Web, "<b>Tom's</b>", true),
-              kCredit + "\r\n" + crlf({"<html>", "<head>",
-                  "<meta http-equiv='Content-Type' content='text/html; charset=windows-1252'>",
-                  "<meta name='generator' content='Lettermaze v1.1 from " + site + "'>",
-                  "<title><b>Tom's</b></title>", "</head>", "<body>"}) + body + "</body>\r\n</html>\r\n" + kCredit);
+              head("<b>Tom's</b>") + body + "</body>\r\n</html>\r\n" + kCredit);
     EXPECT_EQ(buildPage(p, PageForm::Clipboard, "T", true), kCredit + "\r\n" + body + kCredit);
     EXPECT_EQ(buildPage(p, PageForm::Web, "T", false).find("bgcolor"), std::string::npos);
+    const std::string end = "</body>\r\n</html>\r\n" + kCredit;
+    const std::string gridPart = "<font face='a b' size=3>\r\n" + grid + "</font>";
+    EXPECT_EQ(buildPrintPage(p, choices(0, "", "a b"), true),
+              head("") + gridPart + "<br>\r\n" + words("'a b'") + end);
+    EXPECT_EQ(buildPrintPage(p, choices(1, "T", "a b"), true), head("T") + gridPart + end);
+    EXPECT_EQ(buildPrintPage(p, choices(2, "T", "a b"), false), head("T") + words("'a b'") + end);
     const std::string tall = buildPage(gridPuzzle(Words(20, "QQQ")), PageForm::Web, "T", false);
     EXPECT_NE(tall.find("height=380>\r\n"), std::string::npos);  // 19 a row
     EXPECT_NE(tall.find("size=4 color=000000>\r\n<p></td></tr></table>"), std::string::npos);
 }
 
-// The print page is the web page in the chosen font without the download line, with the grid
-// (choices 0 and 1) and the word list (0 and 2).
-TEST(PrintPage, holdsTheGridAndOrTheWordsInTheChosenFont) {
-    const Puzzle p = smallPuzzle();
-    const std::string both = buildPrintPage(p, choices(0, "", "dejavu serif"), true);
-    EXPECT_EQ(countOf(both, "face='dejavu serif'"), 3);
-    EXPECT_EQ(both.find("Download"), std::string::npos);
-    EXPECT_NE(both.find("<title></title>"), std::string::npos);
-    EXPECT_NE(both.find("</table>\r\n</font><br>\r\n<table border=0"), std::string::npos);
-    EXPECT_TRUE(buildPrintPage(p, choices(1), true).ends_with("</table>\r\n</font></body>\r\n</html>\r\n" + kCredit));
-    const std::string words = buildPrintPage(p, choices(2), false);
-    EXPECT_NE(words.find("<body>\r\n<table border=0 width=100%"), std::string::npos);
-    EXPECT_TRUE(words.ends_with("DOG<br>\r\n</td></tr></table>\r\n</body>\r\n</html>\r\n" + kCredit));
-}
-
 // Highlighting is asked only when a word has been found; the title box, the save dialog
 // proposing an earlier page name or the title in lower case with _ for spaces, the file with a
 // line end after the page, and quiet ends on an empty title, a cancel or a failed write.
-TEST(WebPageCommand, asksTheTitleAndWhereToSaveThenWritesThePage) {
+TEST(saveWebPage, asksTheTitleAndWhereToSaveThenWritesThePage) {
     WindowState window;
     TempDir dir;
     Puzzle p = smallPuzzle();
@@ -99,65 +97,70 @@ TEST(WebPageCommand, asksTheTitleAndWhereToSaveThenWritesThePage) {
     host.answers = {Answer::Yes, Answer::No};
     host.fileNames = {dir.file("chosen.htm"), "", dir.file("no/such/page.htm")};
     for (int i = 0; i < 4; ++i) saveWebPage(p, window, host);
-    EXPECT_EQ(host.inputBoxes[0].prompt + host.inputBoxes[0].caption + host.inputBoxes[0].defaultText,
-              "Enter a title for your Web pageLettermazeLettermaze");
-    EXPECT_EQ(host.messages.size(), 3u);
-    EXPECT_EQ(host.messages[0].text + host.messages[0].caption, "Highlight words already found?Lettermaze");
-    ASSERT_EQ(host.dialogs.size(), 3u);
-    EXPECT_EQ(host.dialogs[0].filter + host.dialogs[0].fileName, "HTML web page|*.htmmy_puzzle.htm");
-    EXPECT_EQ(host.dialogs[1].fileName, dir.file("chosen.htm"));  // an earlier page name stays
-    EXPECT_EQ(readFile(dir.file("chosen.htm")), buildPage(p, PageForm::Web, "My Puzzle", true) + "\r\n");
+    const std::string title = "input Enter a title for your Web page|Lettermaze|Lettermaze";
+    const std::string save = "save HTML web page|*.htm|";
+    // An earlier page name stays, even when the dialog was cancelled.
+    EXPECT_EQ(host.log, (Words{title, title, kHighlight, "busy", save + "my_puzzle.htm", "idle",
+                               title, kHighlight, "busy", save + dir.file("chosen.htm"), "idle",
+                               title, kHighlight, "busy", save + dir.file("chosen.htm"), "idle"}));
+    EXPECT_EQ(readFile(dir.file("chosen.htm")),
+              buildPage(p, PageForm::Web, "My Puzzle", true) + "\r\n");
     EXPECT_EQ(dir.names(), Words{"chosen.htm"});
-    EXPECT_EQ(host.busyOn * 10 + host.busy, 30);
     // The title is windows-1252 text; the file name it proposes is UTF-8, as file names are.
     EXPECT_EQ(proposedPageName("", "\xC9T\xC9 \x8A\x9F"), "\xC3\xA9t\xC3\xA9_\xC5\xA1\xC3\xBF.htm");
     EXPECT_EQ(proposedPageName("/x/OLD.HTM", "T"), "/x/OLD.HTM");
-    EXPECT_EQ(proposedPageName("/\xD0\xBA\xD0\xBE\xD1\x82.htm", "T"), "/\xD0\xBA\xD0\xBE\xD1\x82.htm");
+    const std::string cat = "/\xD0\xBA\xD0\xBE\xD1\x82.htm";  // "/кот.htm"
+    EXPECT_EQ(proposedPageName(cat, "T"), cat);
     Puzzle none = gridPuzzle({"AB"}, {"CAT"});
-    host.messages.clear();
-    copyPageHtml(none, host);
-    EXPECT_EQ(host.clipboard, buildPage(none, PageForm::Clipboard, "", false));
-    EXPECT_TRUE(host.messages.empty() && !host.busy && none.shown);
+    FakeHost copy;
+    copyPageHtml(none, copy);
+    EXPECT_EQ(copy.clipboard, buildPage(none, PageForm::Clipboard, "", false));
+    EXPECT_EQ(copy.log, (Words{"busy", "copy", "idle"}));
+    EXPECT_TRUE(none.shown);
 }
 
 TEST(PrintDialogRules, theFirstArialFontIsOfferedAndPrintTrimsTheTitleAndLowerCasesTheFont) {
     EXPECT_EQ(defaultPrintFont({"DejaVu Sans", "Arial Narrow", "Arial"}), "Arial Narrow");
     EXPECT_EQ(defaultPrintFont({"Liberation Serif", "aRiAl"}), "aRiAl");
-    EXPECT_EQ(defaultPrintFont({"Noto Sans", "DejaVu Sans"}) + arialFont({"Noto Sans"}), "Noto Sans");
+    EXPECT_EQ(defaultPrintFont({"Noto Sans", "DejaVu"}) + arialFont({"Noto Sans"}), "Noto Sans");
     EXPECT_EQ(defaultPrintFont({}), "");
     // Without an Arial, the desktop's stand-in for Arial, found whatever its case.
-    EXPECT_EQ(defaultPrintFont({"DejaVu Math TeX Gyre", "Liberation Sans"}, "liberation sans"), "Liberation Sans");
+    EXPECT_EQ(defaultPrintFont({"DejaVu Math", "Liberation Sans"}, "liberation sans"),
+              "Liberation Sans");
     EXPECT_EQ(defaultPrintFont({"Noto Sans", "Arial Black"}, "Liberation Sans"), "Arial Black");
     EXPECT_EQ(defaultPrintFont({"Noto Sans"}, "Liberation Sans"), "Noto Sans");
     PrintSettings s{true, 0, "", ""};
     acceptPrintChoices(s, "  \tMy Puzzle  ", 2, " \xC9l\xE9gante \x8A ");
     EXPECT_FALSE(s.cancelled);
-    EXPECT_EQ(s.title + "|" + std::to_string(s.what) + "|" + s.font, "\tMy Puzzle|2|\xE9l\xE9gante \x9A");
+    EXPECT_EQ(s.title + "|" + std::to_string(s.what) + "|" + s.font,
+              "\tMy Puzzle|2|\xE9l\xE9gante \x9A");
 }
 
 // Print shows the dialog, asks about highlighting only when the grid is printed, writes the
 // print page beside the program (or in the cache folder when that is not writable) and hands it
 // to the desktop with Printing on; any failure ends quietly with Printing off.
-TEST(PrintCommand, writesThePrintPageWhereItCanAndOpensIt) {
+TEST(printPuzzle, writesThePrintPageWhereItCanAndOpensIt) {
     WindowState window;
     TempDir dir;
     writeFile(dir.file("file"), "x");
     // A program folder with a non-Latin name: "Программы 程序 🖨".
-    const std::string nonLatin = dir.file("\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B "
-                                          "\xE7\xA8\x8B\xE5\xBA\x8F \xF0\x9F\x96\xA8");
+    const std::string nonLatin = dir.file(
+        "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B "
+        "\xE7\xA8\x8B\xE5\xBA\x8F \xF0\x9F\x96\xA8");
     std::filesystem::create_directory(nonLatin);
+    const std::string page = "/print_lettermaze.htm", missing = dir.file("missing");
     const struct {
         std::string folder;
         std::optional<std::string> cache;
         int what;
         std::string path;
-    } cases[] = {{dir.path(), "/unused", 0, dir.file("print_lettermaze.htm")},
-                 {dir.path(), "/unused", 2, dir.file("print_lettermaze.htm")},
-                 {nonLatin, "/unused", 1, nonLatin + "/print_lettermaze.htm"},
-                 {dir.file("missing"), dir.file("cache"), 1, dir.file("cache/lettermaze/print_lettermaze.htm")},
-                 {dir.file("missing"), std::nullopt, 1, dir.file(".cache/lettermaze/print_lettermaze.htm")},
-                 {dir.file("missing"), "relative", 1, dir.file(".cache/lettermaze/print_lettermaze.htm")},
-                 {dir.file("missing"), dir.file("file"), 1, ""}};
+    } cases[] = {{dir.path(), "/unused", 0, dir.path() + page},
+                 {dir.path(), "/unused", 2, dir.path() + page},
+                 {nonLatin, "/unused", 1, nonLatin + page},
+                 {missing, dir.file("cache"), 1, dir.file("cache/lettermaze") + page},
+                 {missing, std::nullopt, 1, dir.file(".cache/lettermaze") + page},
+                 {missing, "relative", 1, dir.file(".cache/lettermaze") + page},
+                 {missing, dir.file("file"), 1, ""}};
     for (const auto& c : cases) {
         EnvVar cache("XDG_CACHE_HOME", c.cache), home("HOME", dir.path());
         Puzzle p = smallPuzzle();
@@ -165,21 +168,26 @@ TEST(PrintCommand, writesThePrintPageWhereItCanAndOpensIt) {
         host.folder = c.folder;
         host.printChoices = {choices(c.what)};
         host.answers = {Answer::Yes};
-        std::string printingWhenOpened;
-        host.watch = [&](const std::string& what) { printingWhenOpened += what + (window.printing ? "+" : "-"); };
+        std::string printing;
+        host.watch = [&](const std::string& what) { printing += window.printing ? "+" : "-"; };
         printPuzzle(p, window, host);
-        EXPECT_EQ(host.opened, c.path.empty() ? Words{} : Words{c.path});
+        Words log = {"print dialog", kHighlight, "busy", "events", "show " + c.path, "idle",
+                     "idle"};
+        if (c.what == 2) log.erase(log.begin() + 1);
+        if (c.path.empty()) log.erase(log.end() - 4, log.end() - 1);
+        EXPECT_EQ(host.log, log);
+        const std::string during = c.path.empty() ? "+" : "++++";
+        EXPECT_EQ(printing, (c.what == 2 ? "-" : "-+") + during + "-");
+        EXPECT_FALSE(window.printing);
         if (!c.path.empty())
             EXPECT_EQ(readFile(c.path), buildPrintPage(p, choices(c.what), c.what != 2) + "\r\n");
-        EXPECT_EQ(printingWhenOpened, (c.what == 2 ? "" : "message+") + std::string(c.path.empty() ? "" : "events+open+"));
-        EXPECT_EQ(host.busyOn * 10 + host.busy + window.printing, 10);
     }
     Puzzle p = smallPuzzle();
     FakeHost host;
     printPuzzle(p, window, host);  // cancelled
     p.shown = false;
     printPuzzle(p, window, host);  // no grid, no dialog
-    EXPECT_EQ(host.printDialogs + host.busyOn + host.opened.size(), 1u);
+    EXPECT_EQ(host.log, (Words{"print dialog", "idle"}));
 }
 
 // Copy lettermaze: a TAB between cells, a lone CR between rows, copied with the grid hidden;

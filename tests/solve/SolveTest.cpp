@@ -1,12 +1,14 @@
 // Solving: classifying a drag, matching it against the hidden words, the highlight colours,
-// completion, the Cheat menu and Reset.
+// completion, the Cheat menu, Reset, and counting a word's lines in the grid.
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <sstream>
 
 #include "fakes/Builders.h"
 #include "solve/Cheats.h"
 #include "solve/Highlight.h"
+#include "solve/Occurrences.h"
 
 namespace lettermaze {
 namespace {
@@ -28,20 +30,22 @@ struct Play {
         hideWord(p, "EMU", 2, 0, 1, 1, true);
         hideWord(p, "BEE", 0, 6, 1, -1);
         hideWord(p, "ANT", 6, 2, 0, 1, true);
+        p.countsShown = WordCounts{99, 98};  // counts shown earlier
     }
     Play& drag(int row, int col, int rowSel, int colSel, int button = 1) {
         testing::drag(p, host, rnd, row, col, rowSel, colSel, button);
         return *this;
     }
-    // Found words, coloured cells, the colour at (r, c), cursor and selection, captions, beeps
-    // and draws, in one line.
+    // Found words, coloured cells, the colour at (r, c), cursor and selection, the found
+    // caption, beeps and draws, in one line.
     std::string state(int r = 0, int c = 0) const {
-        std::string s;
-        for (const auto& w : p.foundWords.items()) s += w + ",";
-        return s + " " + std::to_string(colouredCells(p.grid)) + " " + std::to_string(p.grid.colourAt(r, c)) +
-               " " + std::to_string(p.grid.cursorRow()) + std::to_string(p.grid.cursorColumn()) + std::to_string(p.grid.selectionRow()) +
-               std::to_string(p.grid.selectionColumn()) + " " + foundCaption(p) + " " + std::to_string(host.beeps) +
-               std::to_string(rnd.draws);
+        const Grid& g = p.grid;
+        std::ostringstream s;
+        for (const auto& w : p.foundWords.items()) s << w << ",";
+        s << " " << colouredCells(g) << " " << g.colourAt(r, c) << " " << g.cursorRow()
+          << g.cursorColumn() << g.selectionRow() << g.selectionColumn() << " " << foundCaption(p)
+          << " " << host.count("beep") << rnd.draws;
+        return s.str();
     }
 };
 
@@ -54,25 +58,22 @@ TEST(finishDrag, aDragFromEitherEndOfAWordFindsItAndAnythingElseFindsNothing) {
         int r0, c0, r1, c1, button;
         std::string expected;
     } cases[] = {
-        {0, 0, 0, 2, 1, "CAT, 3 897764 0202 Found (1) 13"},          // orange across
+        {0, 0, 0, 2, 1, "CAT, 3 897764 0202 Found (1) 13"},  // orange across
         {0, 2, 0, 0, 1, "CAT, 3 897764 0000 Found (1) 13"},
-        {2, 3, 0, 3, 1, "DOG, 3 16777215 0303 Found (1) 13"},          // yellow down
-        {4, 2, 2, 0, 1, "EMU, 3 16777215 2020 Found (1) 13"},          // falling
-        {0, 6, 2, 4, 1, "BEE, 3 16777215 2424 Found (1) 13"},          // rising
+        {2, 3, 0, 3, 1, "DOG, 3 16777215 0303 Found (1) 13"},  // yellow down
+        {4, 2, 2, 0, 1, "EMU, 3 16777215 2020 Found (1) 13"},  // falling
+        {0, 6, 2, 4, 1, "BEE, 3 16777215 2424 Found (1) 13"},  // rising
         {6, 4, 6, 2, 1, "ANT, 3 16777215 6262 Found (1) 13"},
-        {0, 0, 0, 1, 1, " 0 16777215 0000 Found (0) 03"},              // part of CAT
-        {0, 0, 0, 3, 1, " 0 16777215 0000 Found (0) 03"},              // CAT and one more
-        {0, 0, 2, 1, 1, " 0 16777215 0000 Found (0) 00"},              // a knight's move
-        {0, 0, 0, 2, 2, " 0 16777215 0002 Found (0) 00"},              // right button
-        {0, 0, 0, 2, 4, " 0 16777215 0002 Found (0) 00"},              // middle button
-        {0, 0, 0, 0, 1, " 0 16777215 0000 Found (98) 00"},                  // one cell: nothing at all
+        {0, 0, 0, 1, 1, " 0 16777215 0000 Found (0) 03"},   // part of CAT
+        {0, 0, 0, 3, 1, " 0 16777215 0000 Found (0) 03"},   // CAT and one more
+        {0, 0, 2, 1, 1, " 0 16777215 0000 Found (0) 00"},   // a knight's move
+        {0, 0, 0, 2, 2, " 0 16777215 0002 Found (0) 00"},   // right button
+        {0, 0, 0, 2, 4, " 0 16777215 0002 Found (0) 00"},   // middle button
+        {0, 0, 0, 0, 1, " 0 16777215 0000 Found (98) 00"},  // one cell: nothing at all
     };
-    for (const auto& c : cases) {
-        Play g;
-        g.p.countsShown = WordCounts{99, 98};  // counts shown earlier
-        g.drag(c.r0, c.c0, c.r1, c.c1, c.button);
-        EXPECT_EQ(g.state(), c.expected) << c.r0 << c.c0 << c.r1 << c.c1;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Play().drag(c.r0, c.c0, c.r1, c.c1, c.button).state(), c.expected)
+            << c.r0 << c.c0 << c.r1 << c.c1;
     EXPECT_EQ(Play().drag(2, 3, 0, 3).state(1, 3), "DOG, 3 911844 0303 Found (1) 13");
     EXPECT_EQ(Play().drag(4, 2, 2, 0).state(3, 1), "EMU, 3 910447 2020 Found (1) 13");
     EXPECT_EQ(Play().drag(0, 6, 2, 4).state(1, 5), "BEE, 3 910470 2424 Found (1) 13");
@@ -82,29 +83,25 @@ TEST(finishDrag, aDragFromEitherEndOfAWordFindsItAndAnythingElseFindsNothing) {
 }
 
 // The last word found asks whether to clear the grid, with the lists shown and the pointer
-// normal; Yes hides every word again, No keeps them found and stops play. A miss with nothing
-// hidden asks too.
+// normal; Yes hides every word again, No keeps them found and stops play.
 TEST(finishDrag, theLastWordAsksToClearYesHidesEveryWordAgainNoStopsPlay) {
     for (Answer answer : {Answer::Yes, Answer::No}) {
         Play g;
         g.p.hiddenWords.clear();
         g.p.hiddenWords.add("CAT");
-        g.host.busy = true;
         g.host.answers = {answer};
         std::string atQuestion;
         g.host.watch = [&](const std::string&) {
-            atQuestion = foundCaption(g.p) + (!g.p.findingAll ? " shown" : "") +
-                         (g.p.findingAll || g.host.busy ? " busy" : "");
+            atQuestion = foundCaption(g.p) + (g.p.findingAll ? " hidden" : " shown");
         };
         g.drag(0, 2, 0, 0);
-        ASSERT_EQ(g.host.messages.size(), 1u);
-        EXPECT_EQ(g.host.messages[0].text, "You have completed the lettermaze!\r\nClear grid?");
-        EXPECT_EQ(g.host.messages[0].caption + (g.host.messages[0].buttons == Buttons::YesNo ? "?" : ""), "Lettermaze?");
         EXPECT_EQ(atQuestion, "Found (1) shown");
-        EXPECT_EQ(g.p.inPlay, answer == Answer::Yes);
-        EXPECT_EQ(g.state(), answer == Answer::Yes ? " 0 16777215 6666 Found (0) 13" : "CAT, 3 897764 0000 Found (1) 13");
-        g.drag(0, 0, 0, 2);
-        EXPECT_EQ(g.host.messages.size(), answer == Answer::Yes ? 2u : 1u);  // out of play after No
+        const std::string ask = "ask You have completed the lettermaze!\r\nClear grid?|Lettermaze";
+        EXPECT_EQ(g.host.log, (Words{"beep", "idle", ask}));
+        EXPECT_EQ(g.state(), answer == Answer::Yes ? " 0 16777215 6666 Found (0) 13"
+                                                   : "CAT, 3 897764 0000 Found (1) 13");
+        g.drag(0, 0, 0, 2);  // out of play after No: nothing to find, no question
+        EXPECT_EQ(g.host.count("ask"), answer == Answer::Yes ? 2 : 1);
     }
 }
 
@@ -114,7 +111,8 @@ std::int32_t pick(LineKind kind, float r, float g, float b) {
 }
 
 // Each family spans its own red and green ranges and blue 0-25, drawn red, green, blue; the
-// top draw must not round up past the end of a range.
+// top draw must not round up past the end of a range. Crossing colours blend channel by
+// channel, rounding down.
 TEST(pickHighlight, drawsRedGreenBlueWithinEachFamilysRanges) {
     const struct {
         LineKind kind;
@@ -128,19 +126,22 @@ TEST(pickHighlight, drawsRedGreenBlueWithinEachFamilysRanges) {
         EXPECT_EQ(pick(f.kind, kTop, kTop, kTop), f.high + 65536 * 25);
     }
     EXPECT_EQ(pick(LineKind::Horizontal, 0.0f, kTop, 0.5f), 200 + 256 * 205 + 65536 * 13);
-    EXPECT_EQ(blendColour(0x000000, 0x050301, 0.5), 0x020100);  // each channel rounds down
+    EXPECT_EQ(blendColour(0x000000, 0x050301, 0.5), 0x020100);
     EXPECT_EQ(blendColour(0x123456, 0x654321, 1.0), 0x654321);
     EXPECT_EQ(blendColour(200, 100, 0.25), 175);
 }
 
 TEST(CheatMenu, findSelectedNeedsASelectionAndFindAllAWordBothAVisibleGrid) {
     Play g;
-    const auto state = [&] { return cheatMenuState(g.p).findSelected * 10 + cheatMenuState(g.p).findAll; };
+    const auto state = [&] {
+        return cheatMenuState(g.p).findSelected * 10 + cheatMenuState(g.p).findAll;
+    };
     const int none = state();
     g.p.hiddenWords.setSelectedIndex(2);
     const int selected = state();
     g.p.shown = false;
-    EXPECT_EQ(std::vector<int>({none, selected, state(), cheatMenuState(blankPuzzle(4, 4)).findAll}), std::vector<int>({1, 11, 0, 0}));
+    const int empty = cheatMenuState(blankPuzzle(4, 4)).findAll;
+    EXPECT_EQ((std::vector{none, selected, state(), empty}), (std::vector{1, 11, 0, 0}));
 }
 
 // Find selected releases the mouse on the word's first record (word trimmed of spaces, cells
@@ -149,35 +150,31 @@ TEST(CheatMenu, findSelectedNeedsASelectionAndFindAllAWordBothAVisibleGrid) {
 // and where a line finds nothing, leaving the words after it hidden.
 TEST(FindSelected, usesTheWordsFirstRecordAndAnUnusableOneStopsFindAll) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const struct {
-        PlacementRecord record;
-        std::string selected, afterFindAll;
-    } cases[] = {
-        {PlacementRecord::placed("  COW ", 3, 7, 5, 7), "ANT, 3 16777215 6464 Found (1) 13", "ANT,BEE,CAT,"},
-        {{std::string("COW"), 3.5, 7.4, 5.4, 6.5}, "ANT, 3 16777215 6464 Found (1) 13", "ANT,BEE,CAT,"},
-        {{std::string("COW"), std::nullopt, 1.0, 3.0, 1.0}, " 0 16777215 0000 Found (98) 00", "ANT,BEE,CAT,"},
-        {{std::string("COW"), 1.0, nan, 3.0, 1.0}, " 0 16777215 0000 Found (98) 00", "ANT,BEE,CAT,"},
-        {{std::string("COW"), 1.0, 1.0, 8.0, 1.0}, " 0 16777215 0000 Found (98) 00", "ANT,BEE,CAT,"},
-        {{std::string("COW"), 1.0, 1.0, 3.0, 1e9}, " 0 16777215 0002 Found (98) 00", "ANT,BEE,CAT,"},
-        {PlacementRecord::placed("COW", 2, 2, 2, 2), " 0 16777215 1111 Found (98) 00", "ANT,BEE,CAT,"},
-        {PlacementRecord::placed("MOO", 2, 2, 4, 4), " 0 16777215 0000 Found (98) 00", "ANT,BEE,CAT,"},
-        {PlacementRecord::placed("COW", 1, 1, 2, 3), " 0 16777215 0000 Found (0) 00", "ANT,BEE,CAT,"},
-        {PlacementRecord::placed("COW", 4, 1, 4, 3), "DOG, 3 16777215 2323 Found (1) 13", "ANT,BEE,CAT,DOG,"},
-    };
-    for (const auto& c : cases) {
-        Play g;
-        g.p.hiddenWords.add("COW");  // sorts after CAT
-        g.p.placements.insert(g.p.placements.begin(), c.record);
+    const auto placed = &PlacementRecord::placed;
+    const std::pair<PlacementRecord, std::string> cases[] = {  // the record, after Find selected
+        {placed("  COW ", 3, 7, 5, 7), "ANT, 3 16777215 6464 Found (1) 13"},
+        {{"COW", 3.5, 7.4, 5.4, 6.5}, "ANT, 3 16777215 6464 Found (1) 13"},
+        {{"COW", std::nullopt, 1.0, 3.0, 1.0}, " 0 16777215 0000 Found (98) 00"},
+        {{"COW", 1.0, nan, 3.0, 1.0}, " 0 16777215 0000 Found (98) 00"},
+        {{"COW", 1.0, 1.0, 8.0, 1.0}, " 0 16777215 0000 Found (98) 00"},
+        {{"COW", 1.0, 1.0, 3.0, 1e9}, " 0 16777215 0002 Found (98) 00"},
+        {placed("COW", 2, 2, 2, 2), " 0 16777215 1111 Found (98) 00"},
+        {placed("MOO", 2, 2, 4, 4), " 0 16777215 0000 Found (98) 00"},
+        {placed("COW", 1, 1, 2, 3), " 0 16777215 0000 Found (0) 00"},
+        {placed("COW", 4, 1, 4, 3), "DOG, 3 16777215 2323 Found (1) 13"}};
+    for (const auto& [record, selected] : cases) {
+        Play g, all;
+        for (Play* play : {&g, &all}) {
+            play->p.hiddenWords.add("COW");  // sorts after CAT
+            play->p.placements.insert(play->p.placements.begin(), record);
+        }
         g.p.hiddenWords.setSelectedIndex(3);
-        g.p.countsShown = WordCounts{99, 98};  // counts shown earlier
         findSelectedWord(g.p, g.host, g.rnd);
-        EXPECT_EQ(g.state(), c.selected) << c.record.x1.value_or(0);
-        Play all;
-        all.p.hiddenWords.add("COW");
-        all.p.placements.insert(all.p.placements.begin(), c.record);
-        findAllWords(all.p, all.host, all.rnd);
-        EXPECT_EQ(all.state().substr(0, c.afterFindAll.size() + 1), c.afterFindAll + " ");
-        EXPECT_TRUE(all.host.messages.empty() && !all.p.findingAll);
+        EXPECT_EQ(g.state(), selected) << record.x1.value_or(0);
+        findAllWords(all.p, all.host, all.rnd);  // stops at COW, or DOG when COW's line is DOG
+        const std::string found = "ANT,BEE,CAT," + std::string(selected[0] == 'D' ? "DOG," : "");
+        EXPECT_EQ(all.state().substr(0, found.size() + 1), found + " ");
+        EXPECT_TRUE(all.host.count("ask") == 0 && !all.p.findingAll);
     }
 }
 
@@ -187,16 +184,16 @@ TEST(FindAll, findsEveryWordSilentlyWithTheListsHiddenThenAsksTheQuestion) {
     for (Answer answer : {Answer::Yes, Answer::No}) {
         Play g;
         g.host.answers = {answer};
-        std::string listsAtEvents;
+        std::string lists;
         g.host.watch = [&](const std::string& what) {
-            if (what == "events") listsAtEvents += !g.p.findingAll ? "shown" : "hidden";
+            lists += what + (g.p.findingAll ? "-hidden " : "-shown ");
         };
         g.drag(2, 3, 0, 3);  // DOG, by hand
         findAllWords(g.p, g.host, g.rnd);
-        EXPECT_EQ(g.state(), answer == Answer::Yes ? " 0 16777215 6666 Found (0) 115" : "ANT,BEE,CAT,DOG,EMU, 15 897764 4242 Found (5) 115");
-        EXPECT_EQ(g.host.messages.size() * 10 + g.host.busyOn, 11u);
-        EXPECT_EQ(listsAtEvents, "hidden");
-        EXPECT_TRUE(!g.p.findingAll && !g.host.busy);
+        EXPECT_EQ(g.state(), answer == Answer::Yes
+                                 ? " 0 16777215 6666 Found (0) 115"
+                                 : "ANT,BEE,CAT,DOG,EMU, 15 897764 4242 Found (5) 115");
+        EXPECT_EQ(lists, "beep-shown busy-shown events-hidden idle-shown ask-shown idle-shown ");
     }
     Play out;
     out.p.inPlay = false;
@@ -209,7 +206,6 @@ TEST(FindAll, findsEveryWordSilentlyWithTheListsHiddenThenAsksTheQuestion) {
 TEST(Reset, takesThePuzzleBackToUnsolvedAndPlayable) {
     Play g;
     g.p.hiddenWords.setSelectedIndex(1);
-    g.host.answers = {Answer::No};
     findAllWords(g.p, g.host, g.rnd);
     g.p.grid.setSelectionRow(3);
     g.p.shown = false;
@@ -221,6 +217,17 @@ TEST(Reset, takesThePuzzleBackToUnsolvedAndPlayable) {
     fresh.p.hiddenWords.setSelectedIndex(1);
     resetPuzzle(fresh.p);
     EXPECT_EQ(fresh.p.hiddenWords.selectedIndex(), 1);
+}
+
+// Every line that reads the word, either way, counts once: a palindrome's two readings are one
+// line, and a single letter is one line per cell.
+TEST(findOccurrences, countsEveryLineThatReadsTheWordOnce) {
+    const Grid g = gridPuzzle({"ABAX", "BXBA", "AXAB"}).grid;
+    for (const auto& [word, lines] : {std::pair{"", 0}, {"XA", 8}, {"AX", 8}, {"ABA", 3}, {"X", 3}})
+        EXPECT_EQ(findOccurrences(g, word).size(), lines) << word;
+    const Occurrence first = findOccurrences(g, "XA")[0];  // from X down to A
+    EXPECT_EQ(std::vector({first.row1, first.col1, first.row2, first.col2}),
+              std::vector({0, 3, 1, 3}));
 }
 
 }  // namespace
