@@ -373,43 +373,43 @@ bool BitsetSearch::accepts(std::string_view text, Direction d, int x, int y, int
     return i == n;
 }
 
+// The first column from `from` to `to` that holds a start, working out groups only until one
+// does; 0 when none does.
+int BitsetSearch::firstHolding(Starts& s, int from, int to) {
+    for (int g = (from - s.firstColumn) / kGroup; from <= to; ++g) {
+        if (!s.worked[static_cast<std::size_t>(g)])
+            workOut(s, g, std::min(s.groups, g + kGroupsAhead));
+        const int groupEnd = std::min(to, s.firstColumn + (g + 1) * kGroup - 1);
+        if (const int x = nextColumn(s, from, groupEnd)) return x;
+        from = groupEnd + 1;
+    }
+    return 0;
+}
+
 template <class Rng>
 std::optional<Spot> BitsetSearch::scanColumns(Starts& s, const ScanShape& shape, Rng& rnd) {
-    const int first = shape.firstColumn, last = shape.lastColumn;
     const int x0 = shape.column(rnd.peek(0));
     bool drewFirstColumn = false;
-    const int groups = s.groups;
-    for (int g = (x0 - first) / kGroup, x = x0; x <= last; ++g) {
-        if (!s.worked[static_cast<std::size_t>(g)])
-            workOut(s, g, std::min(groups, g + kGroupsAhead));
-        const int groupEnd = std::min(last, first + (g + 1) * kGroup - 1);
-        for (x = nextColumn(s, x, groupEnd); x != 0; x = nextColumn(s, x + 1, groupEnd)) {
-            if (!drewFirstColumn) {
-                rnd.next();  // it is x0
-                drewFirstColumn = true;
-            }
-            // The first start at or below the column's random first row.
-            const int y0 = shape.row(rnd.next());
-            const std::uint64_t* mask =
-                s.masks.data() + static_cast<std::ptrdiff_t>(x - 1) * s.words;
-            int k = (y0 - 1) >> 6;
-            std::uint64_t m = mask[k] & (~0ULL << ((y0 - 1) & 63));
-            while (!m && ++k < s.words) m = mask[k];
-            if (m) return Spot{x, 64 * k + std::countr_zero(m) + 1};
+    for (int x = firstHolding(s, x0, shape.lastColumn); x != 0;
+         x = firstHolding(s, x + 1, shape.lastColumn)) {
+        if (!drewFirstColumn) {
+            rnd.next();  // it is x0
+            drewFirstColumn = true;
         }
-        x = groupEnd + 1;
+        // The first start at or below the column's random first row.
+        const int y0 = shape.row(rnd.next());
+        const std::uint64_t* mask = s.masks.data() + static_cast<std::ptrdiff_t>(x - 1) * s.words;
+        int k = (y0 - 1) >> 6;
+        std::uint64_t m = mask[k] & (~0ULL << ((y0 - 1) & 63));
+        while (!m && ++k < s.words) m = mask[k];
+        if (m) return Spot{x, 64 * k + std::countr_zero(m) + 1};
     }
     if (drewFirstColumn) return std::nullopt;
     // Nothing from x0 on: the first column is drawn, in vain, only if a column left of it holds
     // a start.
-    const int leftGroups = x0 > first ? (x0 - 1 - first) / kGroup + 1 : 0;
-    for (int g = 0; g < leftGroups; ++g) {
-        if (!s.worked[static_cast<std::size_t>(g)])
-            workOut(s, g, std::min(leftGroups, g + kGroupsAhead));
-        if (nextColumn(s, first + g * kGroup, std::min(x0 - 1, first + (g + 1) * kGroup - 1))) {
-            rnd.next();
-            return std::nullopt;
-        }
+    if (firstHolding(s, shape.firstColumn, x0 - 1)) {
+        rnd.next();
+        return std::nullopt;
     }
     s.noneInRange = true;
     return std::nullopt;
@@ -513,13 +513,7 @@ std::optional<Spot> BitsetSearch::find(std::string_view text, Direction d, Rando
 // Whether some column of the scan's range holds a start, working out groups until one does.
 bool BitsetSearch::holdsAnyStart(Starts& s) {
     if (s.noneInRange) return false;
-    const int groups = s.groups;
-    for (int g = 0; g < groups; ++g) {
-        if (!s.worked[static_cast<std::size_t>(g)])
-            workOut(s, g, std::min(groups, g + kGroupsAhead));
-        const int from = s.firstColumn + g * kGroup;
-        if (nextColumn(s, from, std::min(s.lastColumn, from + kGroup - 1))) return true;
-    }
+    if (firstHolding(s, s.firstColumn, s.lastColumn)) return true;
     s.noneInRange = true;
     return false;
 }

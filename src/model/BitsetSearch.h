@@ -87,6 +87,7 @@ class BitsetSearch final : public PlacementSearch {
     Starts& entryFor(std::string_view text, Direction d);
     void prepare(Starts& starts, std::string_view text, Direction d, const ScanShape& shape);
     bool holdsAnyStart(Starts& starts);
+    int firstHolding(Starts& starts, int from, int to);
     int nextColumn(const Starts& starts, int from, int last) const;
     void workOut(Starts& starts, int group, int end);
     bool accepts(std::string_view text, Direction d, int x, int y, int& budget) const;
