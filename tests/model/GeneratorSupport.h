@@ -1,68 +1,66 @@
 #pragma once
-// Helpers for the generator's tests: puzzles set up as the window would, runs read back from
-// the grid, and a random source that counts what it hands out.
+// Helpers for the generator's tests: a puzzle made as the Create button makes it, a random
+// source that counts what it hands out, and runs read back from the grid.
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "fakes/FakeHost.h"
+#include "fakes/Builders.h"
+#include "model/GenerationScratch.h"
 #include "model/Generator.h"
 #include "model/PlacementSearch.h"
-#include "model/Puzzle.h"
-#include "model/Random.h"
-#include "model/WindowState.h"
 
 namespace lettermaze::testing {
 
-// The word box holding these words, each ended by Enter (CR LF).
-inline std::string wordBox(const std::vector<std::string>& words) {
-    std::string text;
-    for (const std::string& w : words) text += w + "\r\n";
-    return text;
-}
-
-inline WindowState windowWith(const std::vector<std::string>& words, int cols, int rows, int level) {
+// A window asking for these words at this size and level, and the puzzle and scratch it fills.
+struct Creation {
+    Puzzle p;
     WindowState window;
-    window.wordText = wordBox(words);
-    window.columnsText = std::to_string(cols);
-    window.rowsText = std::to_string(rows);
-    window.level = level;
-    return window;
-}
-
-// Counts the draws of a seeded source, so two runs can be shown to consume the same numbers.
-class CountingRandom : public Random {
-  public:
-    explicit CountingRandom(std::uint32_t seed) : inner_(seed) {}
-    float next() override {
-        ++draws;
-        return inner_.next();
+    GenerationScratch scratch;
+    FakeHost host;
+    Creation(const Words& words, int cols, int rows, int level) {
+        window.wordText = crlf(words);
+        window.columnsText = std::to_string(cols);
+        window.rowsText = std::to_string(rows);
+        window.level = level;
     }
-    float peek(int ahead) const override { return inner_.peek(ahead); }
-    long draws = 0;
-
-  private:
-    SeededRandom inner_;
+    GenerateOutcome run(Random& rnd, const GenerateOptions& options = {}) {
+        return createPuzzle(p, window, scratch, host, rnd, options);
+    }
+    GenerateOutcome run(std::uint32_t seed, const GenerateOptions& options = {}) {
+        SeededRandom rnd(seed);
+        return run(rnd, options);
+    }
 };
 
-// The letters of a record's run, read from the grid from its first cell to its last.
-inline std::string runLetters(const Puzzle& p, const PlacementRecord& r) {
-    const int x1 = static_cast<int>(*r.x1), y1 = static_cast<int>(*r.y1);
-    const int x2 = static_cast<int>(*r.x2), y2 = static_cast<int>(*r.y2);
-    const int dx = (x2 > x1) - (x2 < x1), dy = (y2 > y1) - (y2 < y1);
-    std::string s;
-    for (int x = x1, y = y1;; x += dx, y += dy) {
-        s += p.grid.letterAt(y - 1, x - 1);
-        if (x == x2 && y == y2) break;
+// Counts the draws of a seeded source, so two runs can be shown to consume the same numbers.
+struct CountingRandom : Random {
+    SeededRandom inner;
+    long draws = 0;
+    explicit CountingRandom(std::uint32_t seed) : inner(seed) {}
+    float next() override {
+        ++draws;
+        return inner.next();
     }
-    return s;
-}
+    float peek(int ahead) const override { return inner.peek(ahead); }
+};
 
 inline Direction recordDirection(const PlacementRecord& r) {
     const double dx = *r.x2 - *r.x1, dy = *r.y2 - *r.y1;
     if (dy == 0) return Direction::Right;
     if (dx == 0) return Direction::Down;
     return dx > 0 ? Direction::DownRight : Direction::DownLeft;
+}
+
+// The letters of a record's run, read from the grid from its first cell to its last.
+inline std::string runLetters(const Puzzle& p, const PlacementRecord& r) {
+    const Direction d = recordDirection(r);
+    std::string s;
+    for (int x = static_cast<int>(*r.x1), y = static_cast<int>(*r.y1);;
+         x += stepX(d), y += stepY(d)) {
+        s += p.grid.letterAt(y - 1, x - 1);
+        if (x == *r.x2 && y == *r.y2) break;
+    }
+    return s;
 }
 
 // Every text of length 1 in the grid, column by column.
