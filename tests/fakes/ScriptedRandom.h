@@ -1,6 +1,8 @@
 #pragma once
-// A random source that returns a script of values, then repeats a fallback.
-#include <deque>
+// A random source that plays a script of values, then repeats a fallback; or plays a copy of a
+// seeded source. Either way it counts its draws, so two runs can be shown to consume the same
+// numbers.
+#include <optional>
 #include <vector>
 
 #include "model/Random.h"
@@ -9,24 +11,25 @@ namespace lettermaze::testing {
 
 class ScriptedRandom : public Random {
   public:
-    ScriptedRandom(const std::vector<float>& values, float fallback = 0.0f)
-        : values_(values.begin(), values.end()), fallback_(fallback) {}
+    ScriptedRandom(std::vector<float> values, float fallback = 0.0f)
+        : values_(std::move(values)), fallback_(fallback) {}
+    explicit ScriptedRandom(const SeededRandom& source) : seeded_(source) {}
     float next() override {
+        const float v = seeded_ ? seeded_->next() : peek(0);
         ++draws;
-        if (values_.empty()) return fallback_;
-        const float v = values_.front();
-        values_.pop_front();
         return v;
     }
     float peek(int ahead) const override {
-        const auto at = static_cast<std::size_t>(ahead);
+        if (seeded_) return seeded_->peek(ahead);
+        const auto at = static_cast<std::size_t>(draws + ahead);
         return at < values_.size() ? values_[at] : fallback_;
     }
     int draws = 0;
 
   private:
-    std::deque<float> values_;
-    float fallback_;
+    std::vector<float> values_;
+    float fallback_ = 0.0f;
+    std::optional<SeededRandom> seeded_;
 };
 
 }  // namespace lettermaze::testing

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the generator's tests: a puzzle made as the Create button makes it, a random
-// source that counts what it hands out, and runs read back from the grid.
+// Helpers for the generator's tests: a puzzle made as the Create button makes it, and runs read
+// back from the grid.
 #include <cstdint>
 #include <string>
 
@@ -30,18 +30,6 @@ struct Creation {
         SeededRandom rnd(seed);
         return run(rnd, options);
     }
-};
-
-// Counts the draws of a seeded source, so two runs can be shown to consume the same numbers.
-struct CountingRandom : Random {
-    SeededRandom inner;
-    long draws = 0;
-    explicit CountingRandom(std::uint32_t seed) : inner(seed) {}
-    float next() override {
-        ++draws;
-        return inner.next();
-    }
-    float peek(int ahead) const override { return inner.peek(ahead); }
 };
 
 inline Direction recordDirection(const PlacementRecord& r) {

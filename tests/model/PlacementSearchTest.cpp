@@ -55,8 +55,8 @@ std::string generate(const Words& words, int cols, int rows, int level, std::uin
     std::ostringstream out;
     for (const bool counted : {true, false}) {
         Creation c(words, cols, rows, level);
-        CountingRandom counting(seed);
         SeededRandom own(seed);
+        ScriptedRandom counting(own);
         const GenerateOptions options{.search = kind, .attemptTimeLimit = std::chrono::hours(1)};
         out << static_cast<int>(c.run(counted ? static_cast<Random&>(counting) : own, options))
             << ' ' << gridLetters(c.p);
@@ -174,8 +174,8 @@ TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
             if (!fitsIn(d, static_cast<int>(text.size()), cols, rows)) continue;
             SCOPED_TRACE(::testing::Message()
                          << "round " << round << " step " << step << " " << text);
-            const auto seed = static_cast<std::uint32_t>(gen());
-            CountingRandom r1(seed), r2(seed);
+            const SeededRandom source(static_cast<std::uint32_t>(gen()));
+            ScriptedRandom r1(source), r2(source);
             const std::optional<Spot> a = literal.find(text, d, r1), b = bitset.find(text, d, r2);
             ASSERT_EQ(std::pair(a, r1.draws), std::pair(b, r2.draws));
             if (a && gen() % 2 == 0) {
