@@ -101,44 +101,37 @@ double chiSquareZ(double statistic, int df) {
 // Int(0 x 2) + 3 = 3 and row Int(0.99 x 2) + 1 = 2; Right's row Int(0.5 x 5) + 1 = 3, where
 // rows 3 and 4 clash and row 5 reads . A . .
 TEST(PlacementSearch, bothSearchesFindDrawAndWriteAsTheScanRules) {
-    const struct {
-        const char* rule;
-        int cols, rows;
-        Words columns;
-        std::string text;
-        Direction d;
-        std::vector<float> script;
-        std::optional<Spot> found;
-        int draws;
-    } cases[] = {
-        // clang-format off
+    // The rule a case pins; the board (columns, rows, each column top to bottom); the text, its
+    // direction and the draws given; where the text was found and after how many draws.
+    // clang-format off
+    const std::tuple<const char*, int, int, Words, std::string, Direction, std::vector<float>,
+                     std::optional<Spot>, int> cases[] = {
         {"a cell accepts its own letter or nothing", 2, 4, {"A.BC", "...."}, "AAB", Direction::Down, {0, 0}, Spot{1, 1}, 2},
         {"a column without a start draws no row", 2, 4, {"A.BC", "...."}, "CAB", Direction::Down, {0, 0, 0}, Spot{2, 1}, 2},
         {"columns left of the first are never tried", 4, 4, {"....", "AAAA", "AAAA", "AAAA"}, "BC", Direction::Down, {0.3f}, std::nullopt, 1},
         {"no start in range draws nothing", 4, 4, {"....", "AAAA", "AAAA", "AAAA"}, "BC", Direction::Right, {0.3f}, std::nullopt, 0},
         {"down-left starts at or right of its length", 5, 5, {}, "ABC", Direction::DownLeft, {0, 0.99f}, Spot{3, 2}, 2},
         {"right runs may end on the last column", 3, 5, {"AAAA.", "....A", "....."}, "BAC", Direction::Right, {0, 0.5f}, Spot{1, 5}, 2},
-        // clang-format on
     };
-    for (const auto& c : cases)
+    // clang-format on
+    for (const auto& [rule, cols, rows, columns, text, d, script, found, draws] : cases)
         for (const bool fast : {false, true}) {
-            std::vector<GridCell> cells = board(c.cols, c.rows, c.columns);
+            std::vector<GridCell> cells = board(cols, rows, columns);
             BitsetSearch bitset({'A', 'B', 'C'});
             LiteralSearch literal;
             PlacementSearch& search = fast ? static_cast<PlacementSearch&>(bitset) : literal;
-            search.attach(cells, c.cols, c.rows);
-            ScriptedRandom rnd(c.script);
-            const std::optional<Spot> at = search.find(c.text, c.d, rnd);
+            search.attach(cells, cols, rows);
+            ScriptedRandom rnd(script);
+            const std::optional<Spot> at = search.find(text, d, rnd);
             std::string written;  // the cells of the run found, after writing there
             if (at) {
-                search.write(c.text, c.d, *at);
-                for (int i = 0; i < ssize(c.text); ++i)
+                search.write(text, d, *at);
+                for (int i = 0; i < ssize(text); ++i)
                     written += letterOf(
-                        cells[(at->x - 1 + stepX(c.d) * i) * c.rows + at->y - 1 + stepY(c.d) * i]);
+                        cells[(at->x - 1 + stepX(d) * i) * rows + at->y - 1 + stepY(d) * i]);
             }
-            EXPECT_EQ(std::tuple(at, rnd.draws, written),
-                      std::tuple(c.found, c.draws, at ? c.text : ""))
-                << c.rule << (fast ? ", bitset" : ", literal");
+            EXPECT_EQ(std::tuple(at, rnd.draws, written), std::tuple(found, draws, at ? text : ""))
+                << rule << (fast ? ", bitset" : ", literal");
         }
 }
 
