@@ -132,10 +132,9 @@ TEST(WindowRules, menusEnableWhatThePuzzleHolds) {
     WindowState window;
     FakeHost host;
     const auto menus = [&] {
-        const EditMenuState e = editMenuState(p, window, host);
-        const FileMenuState f = fileMenuState(p);
-        return std::vector{e.paste, e.copyWords, e.copyGrid, e.copyLists, e.copyHtml,
-                           f.print, f.save,      f.reset,    f.html};
+        const auto [paste, words, grid, lists, html] = editMenuState(p, window, host);
+        const auto [print, save, reset, htmlFile] = fileMenuState(p);
+        return std::vector{paste, words, grid, lists, html, print, save, reset, htmlFile};
     };
     EXPECT_EQ(menus(), std::vector<bool>(9, false));
     p.foundWords.add("CAT");  // one word in either list is enough to copy the lists
