@@ -1,11 +1,7 @@
 #pragma once
 // Helpers for the generator's tests: a puzzle made as the Create button makes it, and runs read
 // back from the grid.
-#include <cstdint>
-#include <string>
-
 #include "fakes/Builders.h"
-#include "model/GenerationScratch.h"
 #include "model/Generator.h"
 #include "model/PlacementSearch.h"
 

@@ -8,7 +8,6 @@
 
 #include "config/Publisher.h"
 #include "fakes/Builders.h"
-#include "model/GenerationScratch.h"
 #include "model/NumericValue.h"
 #include "model/Text1252.h"
 #include "model/WindowRules.h"
