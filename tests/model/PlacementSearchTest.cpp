@@ -118,6 +118,8 @@ TEST(PlacementSearch, bothSearchesFindDrawAndWriteAsTheScanRules) {
             search.attach(cells, cols, rows);
             ScriptedRandom rnd(script);
             const std::optional<Spot> at = search.find(text, d, rnd);
+            ScriptedRandom again(script);  // asked again before any write: the same answer
+            const std::optional<Spot> repeated = search.find(text, d, again);
             std::string written;  // the cells of the run found, after writing there
             if (at) {
                 search.write(text, d, *at);
@@ -125,8 +127,15 @@ TEST(PlacementSearch, bothSearchesFindDrawAndWriteAsTheScanRules) {
                     written += letterOf(
                         cells[(at->x - 1 + stepX(d) * i) * rows + at->y - 1 + stepY(d) * i]);
             }
-            EXPECT_EQ(std::tuple(at, rnd.draws, written), std::tuple(found, draws, at ? text : ""))
+            EXPECT_EQ(std::tuple(at, rnd.draws, repeated, again.draws, written),
+                      std::tuple(found, draws, found, draws, at ? text : ""))
                 << rule << (fast ? ", bitset" : ", literal");
+            // A new grid owes nothing to what was found on the last one; the text fits an empty
+            // one.
+            std::vector<GridCell> empty(cells.size(), kEmptyCell);
+            search.attach(empty, cols, rows);
+            ScriptedRandom fresh(script);
+            EXPECT_TRUE(search.find(text, d, fresh)) << rule << (fast ? ", bitset" : ", literal");
         }
 }
 
