@@ -14,7 +14,6 @@ namespace {
 
 const std::string kCredit = std::string("<!--Created by Lettermaze v1.1 - download from ") +
                             publisher::kDownloadAddress + "-->";
-const std::string kHighlight = "ask Highlight words already found?|Lettermaze";
 
 // A 2 x 2 puzzle with CAT hidden, DOG found and the cell B coloured red.
 Puzzle smallPuzzle() {
@@ -23,17 +22,37 @@ Puzzle smallPuzzle() {
     return p;
 }
 
+// Lines joined with CR LF, each line ended, as the pages are written.
+std::string crlf(const Words& lines) {
+    std::string out;
+    for (const std::string& l : lines) out += l + "\r\n";
+    return out;
+}
+
 PrintSettings choices(int what, const std::string& title = "T", const std::string& font = "f") {
     return {false, static_cast<std::int16_t>(what), title, font};
 }
+
+// The small puzzle in its window, the scripted desktop, and the first word of each request
+// made, marked when the grid was hidden or Printing on at that moment.
+struct Desk {
+    Puzzle p = smallPuzzle();
+    WindowState window;
+    FakeHost host;
+    std::string requests;
+    Desk() {
+        host.watch = [this](const std::string& what) {
+            requests += what + (p.shown ? "" : "(hidden)") + (window.printing ? "+ " : " ");
+        };
+    }
+};
 
 }  // namespace
 
 TEST(htmlColour, writesRedGreenBlueAsUpperCaseHexAndOutOfRangeValuesByTheSameArithmetic) {
     const std::pair<std::int32_t, std::string> cases[] = {
-        {0, "000000"},        {255, "FF0000"},        {16711680, "0000FF"},
-        {16744512, "4080FF"}, {0x0A0B0C, "0C0B0A"},   {16777216, "0000100"},
-        {0x7FFFFFFF, "FFFF7FFF"}, {-1, "0FFFF0000"}};
+        {0, "000000"},        {255, "FF0000"},       {16711680, "0000FF"},     {16744512, "4080FF"},
+        {0x0A0B0C, "0C0B0A"}, {16777216, "0000100"}, {0x7FFFFFFF, "FFFF7FFF"}, {-1, "0FFFF0000"}};
     for (const auto& [colour, hex] : cases) EXPECT_EQ(htmlColour(colour), hex) << colour;
 }
 
@@ -54,15 +73,18 @@ TEST(buildPage, matchesTheHandWrittenPagesInEveryForm) {
                      "<title>" + title + "</title>", "</head>", "<body>"});
     };
     const std::string cell = "<td width=21 align=center height=19><b>";
-    const std::string grid =
-        crlf({"<table border=1 cellspacing=0 cellpadding=0 bordercolor=000000 height=38>", "<tr>",
-              cell + "A</b></td>",
-              "<td width=21 align=center bgcolor=FF0000 height=19><b>B</b></td>",
-              "</tr>", "<tr>", cell + "C</b></td>", cell + "&</b></td>", "</tr>", "</table>"});
+    const std::string grid = crlf(
+        {"<table border=1 cellspacing=0 cellpadding=0 bordercolor=000000 height=38>", "<tr>",
+         cell + "A</b></td>", "<td width=21 align=center bgcolor=FF0000 height=19><b>B</b></td>",
+         "</tr>", "<tr>", cell + "C</b></td>", cell + "&</b></td>", "</tr>", "</table>"});
     const auto words = [](const std::string& font) {
         return "<table border=0 width=100% cellspacing=0 cellpadding=0><tr><td width=100%><font "
-               "face=" + font + " size=5 color=000000>\r\nFind these words</p></font>\r\n"
-               "<font face=" + font + " size=4 color=000000>\r\n<p>CAT<br>\r\nDOG<br>\r\n"
+               "face=" +
+               font +
+               " size=5 color=000000>\r\nFind these words</p></font>\r\n"
+               "<font face=" +
+               font +
+               " size=4 color=000000>\r\n<p>CAT<br>\r\nDOG<br>\r\n"
                "</td></tr></table>\r\n";
     };
     const std::string body =
@@ -88,35 +110,27 @@ TEST(buildPage, matchesTheHandWrittenPagesInEveryForm) {
 // proposing an earlier page name or the title in lower case with _ for spaces, the file with a
 // line end after the page, and quiet ends on an empty title, a cancel or a failed write.
 TEST(saveWebPage, asksTheTitleAndWhereToSaveThenWritesThePage) {
-    WindowState window;
+    Desk d;
     TempDir dir;
-    Puzzle p = smallPuzzle();
-    window.dialogFileName = dir.file("animals.lm");
-    FakeHost host;
-    host.inputs = {"", "My Puzzle", "Other", "Title"};
-    host.answers = {Answer::Yes, Answer::No};
-    host.fileNames = {dir.file("chosen.htm"), "", dir.file("no/such/page.htm")};
-    for (int i = 0; i < 4; ++i) saveWebPage(p, window, host);
+    d.window.dialogFileName = dir.file("animals.lm");
+    d.host.inputs = {"", "My Puzzle", "Other", "Title"};
+    d.host.answers = {Answer::Yes, Answer::No};
+    d.host.fileNames = {dir.file("chosen.htm"), "", dir.file("no/such/page.htm")};
+    for (int i = 0; i < 4; ++i) saveWebPage(d.p, d.window, d.host);
     const std::string title = "input Enter a title for your Web page|Lettermaze|Lettermaze";
-    const std::string save = "save HTML web page|*.htm|";
+    const std::string ask = "ask Highlight words already found?|Lettermaze";
+    const std::string save = "save HTML web page|*.htm|", chosen = save + dir.file("chosen.htm");
     // An earlier page name stays, even when the dialog was cancelled.
-    EXPECT_EQ(host.log, (Words{title, title, kHighlight, "busy", save + "my_puzzle.htm", "idle",
-                               title, kHighlight, "busy", save + dir.file("chosen.htm"), "idle",
-                               title, kHighlight, "busy", save + dir.file("chosen.htm"), "idle"}));
+    EXPECT_EQ(d.host.log, (Words{title, title, ask, "busy", save + "my_puzzle.htm", "idle", title,
+                                 ask, "busy", chosen, "idle", title, ask, "busy", chosen, "idle"}));
     EXPECT_EQ(readFile(dir.file("chosen.htm")),
-              buildPage(p, PageForm::Web, "My Puzzle", true) + "\r\n");
+              buildPage(d.p, PageForm::Web, "My Puzzle", true) + "\r\n");
     EXPECT_EQ(dir.names(), Words{"chosen.htm"});
     // The title is windows-1252 text; the file name it proposes is UTF-8, as file names are.
     EXPECT_EQ(proposedPageName("", "\xC9T\xC9 \x8A\x9F"), "\xC3\xA9t\xC3\xA9_\xC5\xA1\xC3\xBF.htm");
     EXPECT_EQ(proposedPageName("/x/OLD.HTM", "T"), "/x/OLD.HTM");
     const std::string cat = "/\xD0\xBA\xD0\xBE\xD1\x82.htm";  // "/кот.htm"
     EXPECT_EQ(proposedPageName(cat, "T"), cat);
-    Puzzle none = gridPuzzle({"AB"}, {"CAT"});
-    FakeHost copy;
-    copyPageHtml(none, copy);
-    EXPECT_EQ(copy.clipboard, buildPage(none, PageForm::Clipboard, "", false));
-    EXPECT_EQ(copy.log, (Words{"busy", "copy", "idle"}));
-    EXPECT_TRUE(none.shown);
 }
 
 TEST(PrintDialogRules, theFirstArialFontIsOfferedAndPrintTrimsTheTitleAndLowerCasesTheFont) {
@@ -138,73 +152,61 @@ TEST(PrintDialogRules, theFirstArialFontIsOfferedAndPrintTrimsTheTitleAndLowerCa
 
 // Print shows the dialog, asks about highlighting only when the grid is printed, writes the
 // print page beside the program (or in the cache folder when that is not writable) and hands it
-// to the desktop with Printing on; any failure ends quietly with Printing off.
+// to the desktop with Printing on; any failure, a cancel or no grid on show ends quietly with
+// Printing off.
 TEST(printPuzzle, writesThePrintPageWhereItCanAndOpensIt) {
-    WindowState window;
     TempDir dir;
     writeFile(dir.file("file"), "x");
-    // A program folder with a non-Latin name: "Программы 程序 🖨".
-    const std::string nonLatin = dir.file(
-        "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B "
-        "\xE7\xA8\x8B\xE5\xBA\x8F \xF0\x9F\x96\xA8");
+    const std::string nonLatin =
+        dir.file("\xD0\xBA\xD0\xBE\xD1\x82 \xF0\x9F\x96\xA8");  // "кот 🖨"
     std::filesystem::create_directory(nonLatin);
     const std::string page = "/print_lettermaze.htm", missing = dir.file("missing");
+    const std::string asked = "print ask+ busy+ events+ show+ idle+ idle ";
     const struct {
         std::string folder;
         std::optional<std::string> cache;
-        int what;
-        std::string path;
-    } cases[] = {{dir.path(), "/unused", 0, dir.path() + page},
-                 {dir.path(), "/unused", 2, dir.path() + page},
-                 {nonLatin, "/unused", 1, nonLatin + page},
-                 {missing, dir.file("cache"), 1, dir.file("cache/lettermaze") + page},
-                 {missing, std::nullopt, 1, dir.file(".cache/lettermaze") + page},
-                 {missing, "relative", 1, dir.file(".cache/lettermaze") + page},
-                 {missing, dir.file("file"), 1, ""}};
+        int what;  // -1: the dialog is cancelled
+        std::string path, requests;
+        bool shown = true;
+    } cases[] = {
+        {dir.path(), "/unused", 0, dir.path() + page, asked},
+        {dir.path(), "/unused", 2, dir.path() + page, "print busy+ events+ show+ idle+ idle "},
+        {nonLatin, "/unused", 1, nonLatin + page, asked},
+        {missing, dir.file("cache"), 1, dir.file("cache/lettermaze") + page, asked},
+        {missing, std::nullopt, 1, dir.file(".cache/lettermaze") + page, asked},
+        {missing, "relative", 1, dir.file(".cache/lettermaze") + page, asked},
+        {missing, dir.file("file"), 1, "", "print ask+ busy+ idle "},
+        {dir.path(), "/unused", -1, "", "print "},
+        {dir.path(), "/unused", 0, "", "idle(hidden) ", false}};
     for (const auto& c : cases) {
         EnvVar cache("XDG_CACHE_HOME", c.cache), home("HOME", dir.path());
-        Puzzle p = smallPuzzle();
-        FakeHost host;
-        host.folder = c.folder;
-        host.printChoices = {choices(c.what)};
-        host.answers = {Answer::Yes};
-        std::string printing;
-        host.watch = [&](const std::string& what) { printing += window.printing ? "+" : "-"; };
-        printPuzzle(p, window, host);
-        Words log = {"print dialog", kHighlight, "busy", "events", "show " + c.path, "idle",
-                     "idle"};
-        if (c.what == 2) log.erase(log.begin() + 1);
-        if (c.path.empty()) log.erase(log.end() - 4, log.end() - 1);
-        EXPECT_EQ(host.log, log);
-        const std::string during = c.path.empty() ? "+" : "++++";
-        EXPECT_EQ(printing, (c.what == 2 ? "-" : "-+") + during + "-");
-        EXPECT_FALSE(window.printing);
+        Desk d;
+        d.p.shown = c.shown;
+        d.host.folder = c.folder;
+        if (c.what >= 0) d.host.printChoices = {choices(c.what)};
+        d.host.answers = {Answer::Yes};
+        printPuzzle(d.p, d.window, d.host);
+        EXPECT_EQ(d.requests, c.requests) << c.path;
+        EXPECT_EQ(d.host.count("show " + c.path), c.path.empty() ? 0 : 1) << c.path;
         if (!c.path.empty())
-            EXPECT_EQ(readFile(c.path), buildPrintPage(p, choices(c.what), c.what != 2) + "\r\n");
+            EXPECT_EQ(readFile(c.path), buildPrintPage(d.p, choices(c.what), c.what != 2) + "\r\n");
     }
-    Puzzle p = smallPuzzle();
-    FakeHost host;
-    printPuzzle(p, window, host);  // cancelled
-    p.shown = false;
-    printPuzzle(p, window, host);  // no grid, no dialog
-    EXPECT_EQ(host.log, (Words{"print dialog", "idle"}));
 }
 
 // Copy lettermaze: a TAB between cells, a lone CR between rows, copied with the grid hidden;
-// Copy hidden words: hidden then found, each with CR LF; Copy original words: the box as it is.
-TEST(TextCopies, copyTheGridTheWordsAndTheWordBox) {
-    WindowState window;
-    Puzzle p = gridPuzzle({"ABC", "DEF"}, {"BETA", "ALPHA"}, {"GAMMA"});
-    window.wordText = "CAT\r\n\r\nEMU";
-    FakeHost host;
-    std::string copies;
-    host.watch = [&](const std::string&) { copies += p.shown ? "shown " : "hidden "; };
-    copyGridText(p, host);
-    EXPECT_EQ(host.clipboard, "A\tB\tC\rD\tE\tF");
-    copyHiddenWords(p, host);
-    EXPECT_EQ(host.clipboard, "ALPHA\r\nBETA\r\nGAMMA\r\n");
-    copyOriginalWords(window, host);
-    EXPECT_EQ(host.clipboard, window.wordText);
-    EXPECT_EQ(copies + std::to_string(p.shown), "hidden shown shown 1");
-    EXPECT_EQ(gridText(gridPuzzle({"A", "B"}).grid), "A\rB");
+// Copy hidden words: hidden then found, each with CR LF; Copy original words: the box as it is;
+// Copy HTML: the clipboard page, asking about highlighting only when a word has been found.
+TEST(Copies, copyTheGridTheWordsTheWordBoxAndThePage) {
+    Desk d;
+    d.window.wordText = "CAT\r\n\r\nEMU";
+    const auto copy = [&](auto command, auto& from) {
+        command(from, d.host);
+        return d.host.clipboard;
+    };
+    const Words copies = {copy(copyGridText, d.p), copy(copyHiddenWords, d.p),
+                          copy(copyOriginalWords, d.window)};
+    d.p.foundWords.clear();
+    EXPECT_EQ(copy(copyPageHtml, d.p), buildPage(d.p, PageForm::Clipboard, "", false));
+    EXPECT_EQ(copies, (Words{"A\tB\rC\tD", "CAT\r\nDOG\r\n", d.window.wordText}));
+    EXPECT_EQ(d.requests + std::to_string(d.p.shown), "copy(hidden) copy copy busy copy idle 1");
 }
