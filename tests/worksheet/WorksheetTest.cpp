@@ -94,10 +94,9 @@ TEST(Worksheet, aSheetHoldsTheTitleTheGridTheWordsInColumnsAndTheFooter) {
     const std::string wide = "ABCDEFGHIJKLMNOPQRSTUVWXYZABCD";
     Page zoo = grid(2, 3, {"ANT", "BEE", "CAT", "DOG"});
     zoo.letters[0] = "\xC3\x89";  // É
-    const Pdf pdf = written({"",
-                             Paper::Letter,
-                             {grid(0, 3), zoo, grid(3, 0), grid(1, 4, {}, "One"),
-                              grid(2, 2, {wide, wide, wide, wide}, "Two")}});
+    const std::vector<Page> pages = {grid(0, 3), zoo, grid(3, 0), grid(1, 4, {}, "One"),
+                                     grid(2, 2, {wide, wide, wide, wide}, "Two")};
+    const Pdf pdf = written({"", Paper::Letter, pages});
     ASSERT_EQ(pdf.pages, (std::vector{kLetter, kLetter, kLetter}));
     EXPECT_EQ(pdf.lines(0), (Words{"Zoo", "\xC3\x89 B C", "D E F", "Find these words", "ANT CAT",
                                    "BEE DOG", "zoo.lm"}));
@@ -116,10 +115,9 @@ TEST(Worksheet, aSheetHoldsTheTitleTheGridTheWordsInColumnsAndTheFooter) {
         const Text t = pdf.find(w), footer = pdf.find("zoo.lm");
         return 8 * (t.y1 - t.y0) / (footer.y1 - footer.y0);
     };
-    EXPECT_NEAR(size("Zoo"), 20, 0.1);
-    EXPECT_NEAR(size("Find"), 16, 0.1);
-    EXPECT_NEAR(size("ANT"), 14, 0.1);
-    EXPECT_NEAR(size("B"), 0.6 * cell, 0.5);
+    EXPECT_EQ((std::vector{std::lround(size("Zoo")), std::lround(size("Find")),
+                           std::lround(size("ANT")), std::lround(100 * size("B") / cell)}),
+              (std::vector{20L, 16L, 14L, 60L}));  // the grid's letters 0.6 of a cell
 }
 
 // A grid whose letters would fall below 4 pt is cut into row bands (a wide one into column
