@@ -15,11 +15,11 @@ namespace {
 const std::string kCredit = std::string("<!--Created by Lettermaze v1.1 - download from ") +
                             publisher::kDownloadAddress + "-->";
 
-// Lines joined with CR LF, each line ended, as the pages are written.
-std::string crlf(const Words& lines) {
-    std::string out;
-    for (const std::string& l : lines) out += l + "\r\n";
-    return out;
+// The text with every line end a CR LF, as the pages are written.
+std::string crlf(std::string text) {
+    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2)
+        text.replace(at, 1, "\r\n");
+    return text;
 }
 
 PrintSettings choices(int what, const std::string& title = "T", const std::string& font = "f") {
@@ -60,41 +60,40 @@ TEST(htmlColour, writesRedGreenBlueAsUpperCaseHexAndOutOfRangeValuesByTheSameAri
 TEST(buildPage, matchesTheHandWrittenPagesInEveryForm) {
     Puzzle p = Desk().p;
     p.grid.setLetterAt(1, 1, "&");
-    const std::string site = publisher::kSiteName;
+    const std::string site = publisher::kSiteName, cell = "<td width=21 align=center height=19><b>";
+    // clang-format off
     const auto head = [&](const std::string& title) {
-        return kCredit + "\r\n" +
-               crlf({"<html>", "<head>",
-                     "<meta http-equiv='Content-Type' content='text/html; charset=windows-1252'>",
-                     "<meta name='generator' content='Lettermaze v1.1 from " + site + "'>",
-                     "<title>" + title + "</title>", "</head>", "<body>"});
+        return kCredit + "\n<html>\n<head>\n"
+               "<meta http-equiv='Content-Type' content='text/html; charset=windows-1252'>\n"
+               "<meta name='generator' content='Lettermaze v1.1 from " + site + "'>\n"
+               "<title>" + title + "</title>\n</head>\n<body>\n";
     };
-    const std::string cell = "<td width=21 align=center height=19><b>";
-    const std::string grid = crlf(
-        {"<table border=1 cellspacing=0 cellpadding=0 bordercolor=000000 height=38>", "<tr>",
-         cell + "A</b></td>", "<td width=21 align=center bgcolor=FF0000 height=19><b>B</b></td>",
-         "</tr>", "<tr>", cell + "C</b></td>", cell + "&</b></td>", "</tr>", "</table>"});
+    const std::string grid =
+        "<table border=1 cellspacing=0 cellpadding=0 bordercolor=000000 height=38>\n<tr>\n" +
+        cell + "A</b></td>\n<td width=21 align=center bgcolor=FF0000 height=19><b>B</b></td>\n"
+        "</tr>\n<tr>\n" + cell + "C</b></td>\n" + cell + "&</b></td>\n</tr>\n</table>\n";
     const auto words = [](const std::string& face) {
-        // clang-format off
         return "<table border=0 width=100% cellspacing=0 cellpadding=0><tr><td width=100%><font "
-               "face=" + face + " size=5 color=000000>\r\nFind these words</p></font>\r\n"
-               "<font face=" + face + " size=4 color=000000>\r\n<p>CAT<br>\r\nDOG<br>\r\n"
-               "</td></tr></table>\r\n";
-        // clang-format on
+               "face=" + face + " size=5 color=000000>\nFind these words</p></font>\n"
+               "<font face=" + face + " size=4 color=000000>\n<p>CAT<br>\nDOG<br>\n"
+               "</td></tr></table>\n";
     };
     const std::string body =
-        "<font face=arial size=3>\r\n" + grid + "</font><br>\r\n" + words("arial") +
+        "<font face=arial size=3>\n" + grid + "</font><br>\n" + words("arial") +
         "<p><font face=arial size=3 color=000000>Download <a href=" + publisher::kProductAddress +
-        " target=_blank>Lettermaze</a> from " + site + "</font></p>\r\n";
+        " target=_blank>Lettermaze</a> from " + site + "</font></p>\n";
+    // clang-format on
+    const std::string end = "</body>\n</html>\n" + kCredit;
     EXPECT_EQ(buildPage(p, PageForm::Web, "<b>Tom's</b>", true),
-              head("<b>Tom's</b>") + body + "</body>\r\n</html>\r\n" + kCredit);
-    EXPECT_EQ(buildPage(p, PageForm::Clipboard, "T", true), kCredit + "\r\n" + body + kCredit);
+              crlf(head("<b>Tom's</b>") + body + end));
+    EXPECT_EQ(buildPage(p, PageForm::Clipboard, "T", true), crlf(kCredit + "\n" + body + kCredit));
     EXPECT_EQ(buildPage(p, PageForm::Web, "T", false).find("bgcolor"), std::string::npos);
-    const std::string end = "</body>\r\n</html>\r\n" + kCredit;
-    const std::string gridPart = "<font face='a b' size=3>\r\n" + grid + "</font>";
+    const std::string gridPart = "<font face='a b' size=3>\n" + grid + "</font>";
     EXPECT_EQ(buildPrintPage(p, choices(0, "", "a b"), true),
-              head("") + gridPart + "<br>\r\n" + words("'a b'") + end);
-    EXPECT_EQ(buildPrintPage(p, choices(1, "T", "a b"), true), head("T") + gridPart + end);
-    EXPECT_EQ(buildPrintPage(p, choices(2, "T", "a b"), false), head("T") + words("'a b'") + end);
+              crlf(head("") + gridPart + "<br>\n" + words("'a b'") + end));
+    EXPECT_EQ(buildPrintPage(p, choices(1, "T", "a b"), true), crlf(head("T") + gridPart + end));
+    EXPECT_EQ(buildPrintPage(p, choices(2, "T", "a b"), false),
+              crlf(head("T") + words("'a b'") + end));
 }
 
 // Highlighting is asked only when a word has been found; the title box, the save dialog
