@@ -18,6 +18,7 @@ using namespace testing;
 
 constexpr float kTop = 1.0f - 1.0f / 16777216.0f;  // the largest value a draw can give
 const Words kFive = {"ANT", "BEE", "CAT", "DOG", "EMU"};
+constexpr auto placed = &PlacementRecord::placed;
 
 // A 7 x 7 puzzle with five words, one in each direction the generator writes (ANT and EMU
 // reversed), each with the record the generator keeps; a random source that draws 0.5, the
@@ -31,7 +32,6 @@ struct Play {
         : p(gridPuzzle(
               {"CATD..B", "...O.E.", "U..GE..", ".M.....", "..E....", ".......", "..TNA.."},
               hidden)) {
-        const auto placed = &PlacementRecord::placed;
         p.placements = {placed("CAT", 1, 1, 3, 1), placed("DOG", 4, 1, 4, 3),
                         placed("EMU", 1, 3, 3, 5), placed("BEE", 7, 1, 5, 3),
                         placed("ANT", 3, 7, 5, 7)};
@@ -160,7 +160,6 @@ TEST(CheatMenu, findSelectedNeedsASelectionAndFindAllAWordBothAVisibleGrid) {
 // and where a line finds nothing, leaving the words after it hidden.
 TEST(FindSelected, usesTheWordsFirstRecordAndAnUnusableOneStopsFindAll) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const auto placed = &PlacementRecord::placed;
     const std::pair<PlacementRecord, std::string> cases[] = {
         // the record, after Find selected
         {placed("  COW ", 3, 7, 5, 7), "ANT, 3 16777215 6464 Found (1) 13"},
