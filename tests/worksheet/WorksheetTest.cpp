@@ -129,14 +129,14 @@ TEST(Worksheet, aGridTooBigForOneSheetIsPrintedInCaptionedPieces) {
     };
     const Pdf wide = written({"", Paper::A4, {grid(110, 110, {"ANT"})}}, {note("110 x 110")});
     ASSERT_EQ(wide.pages, (std::vector{kA4, kA4, kA4}));  // the list follows on a sheet of its own
-    EXPECT_EQ(wide.lines(0)[1] + "|" + wide.lines(1)[1],
+    EXPECT_EQ(wide.lines(0).at(1) + "|" + wide.lines(1).at(1),
               "Rows 1 to 110 of 110, columns 1 to 55 of 110|"
               "Rows 1 to 110 of 110, columns 56 to 110 of 110");
     EXPECT_EQ(wide.lines(2), (Words{"Find these words", "ANT", "zoo.lm"}));
     EXPECT_LT(wide.find("Find").y0, kMargin + 5);
     const Pdf tall = written({"", Paper::A4, {grid(150, 8)}}, {note("150 x 8")});
     ASSERT_EQ(tall.pages.size(), 2u);
-    EXPECT_EQ(tall.lines(0)[1] + "|" + tall.lines(1)[1] + "|" + tall.lines(1)[2],
+    EXPECT_EQ(tall.lines(0).at(1) + "|" + tall.lines(1).at(1) + "|" + tall.lines(1).at(2),
               "Rows 1 to 75 of 150|Rows 76 to 150 of 150|C D E F G H I J");  // letter 600 on
 }
 
@@ -153,7 +153,7 @@ TEST(Worksheet, aLongWordListRunsOnToFurtherSheets) {
         listed, {}, [](const Text& t) { return std::tuple(t.page, std::lround(t.x0), t.y0); });
     Words read;
     for (const Text& t : listed) read.push_back(t.text);
-    EXPECT_EQ(read, words);
+    ASSERT_EQ(read, words);
     EXPECT_EQ(listed.back().page + 1, static_cast<int>(pdf.pages.size()));
     const auto next = std::ranges::find_if(listed, [](auto& t) { return t.page; });
     ASSERT_NE(next, listed.end());
