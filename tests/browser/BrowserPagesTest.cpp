@@ -20,29 +20,24 @@ TEST(BrowserPages, eachPageShowsTheGridAndOrTheWordsItShould) {
     for (int c = 0; c < 3; ++c)
         p.grid.setColourAt(0, c, 255), p.grid.setColourAt(1, c + 1, 16744512);
     TempDir dir;
-    WindowState window;
     std::string jobs;
     for (int what = -1; what < 3; ++what) {  // the web page, then each print choice
-        FakeHost host;
-        host.answers = {Answer::Yes};
-        host.inputs = {"Browser test"};
-        host.fileNames = {dir.file("page-1.htm")};
-        host.folder = dir.file("page" + std::to_string(what));
-        host.printChoices = {{false, static_cast<std::int16_t>(what), "Print test", "dejavu sans"}};
-        std::filesystem::create_directory(host.folder);
-        what < 0 ? saveWebPage(p, window, host) : printPuzzle(p, window, host);
+        const std::string page = dir.file("page" + std::to_string(what));
+        const PrintSettings choices{false, static_cast<std::int16_t>(what), "T", "dejavu sans"};
+        writeFile(page + ".htm", what < 0 ? buildPage(p, PageForm::Web, "Browser test", true)
+                                          : buildPrintPage(p, choices, true));
+        // clang-format off
         jobs += chromium + " --headless --no-sandbox --disable-gpu --no-first-run --disable-sync"
                 " --disable-background-networking --disable-component-update --hide-scrollbars"
-                " --user-data-dir=" + dir.file("profile" + std::to_string(what)) +
-                " --no-pdf-header-footer --print-to-pdf=" + host.folder + ".pdf file://" +
-                (what < 0 ? dir.file("page-1.htm") : host.folder + "/print_lettermaze.htm") +
-                " >/dev/null 2>&1\n";
+                " --no-pdf-header-footer --user-data-dir=" + page + ".profile --print-to-pdf=" +
+                page + ".pdf file://" + page + ".htm >/dev/null 2>&1\n";
+        // clang-format on
     }
     writeFile(dir.file("jobs"), jobs);
     const std::string run = "cd " + dir.path() + " && xargs -P 3 -I{} timeout 45 sh -c '{}' <jobs";
     ASSERT_EQ(std::system(run.c_str()), 0);
-    const Words wanted = {rows[0], rows[1], rows[2], rows[3], "Findthesewords", "CAF\xC9", "EMU",
-                          "DOG"};
+    Words wanted = rows;
+    wanted.insert(wanted.end(), {"Findthesewords", "CAF\xC9", "EMU", "DOG"});
     std::string shown;
     for (int what = -1; what < 3; ++what) {
         const std::string pdf = dir.file("page" + std::to_string(what)) + ".pdf";

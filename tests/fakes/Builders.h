@@ -1,6 +1,6 @@
 #pragma once
-// Shared builders for the core's tests: puzzles from rows of letters, words hidden along lines,
-// drags as the grid view reports them, and the scratch folders and file helpers of Files.h.
+// Shared builders for the core's tests: puzzles from rows of letters, text with CR LF line ends,
+// and the scratch folders and file helpers of Files.h.
 #include <string>
 #include <vector>
 
@@ -9,7 +9,6 @@
 #include "fakes/ScriptedRandom.h"
 #include "model/Puzzle.h"
 #include "model/WindowState.h"
-#include "solve/Matcher.h"
 
 namespace lettermaze::testing {
 
@@ -33,47 +32,10 @@ inline Puzzle blankPuzzle(int rows, int cols, char filler = 'Q') {
     return gridPuzzle(Words(static_cast<std::size_t>(rows), std::string(cols, filler)));
 }
 
-// Hides a word as the generator would: written (or reversed) along the line from the 0-based
-// cell (row, col) one step (dr, dc) a letter, listed, and recorded in 1-based x/y from the
-// run's first cell to its last.
-inline void hideWord(Puzzle& p, const std::string& word, int row, int col, int dr, int dc,
-                     bool reversed = false) {
-    const int last = static_cast<int>(word.size()) - 1;
-    for (int k = 0; k <= last; ++k)
-        p.grid.setLetterAt(row + k * dr, col + k * dc, word.substr(reversed ? last - k : k, 1));
-    p.hiddenWords.add(word);
-    p.placements.push_back(
-        PlacementRecord::placed(word, col + 1, row + 1, col + last * dc + 1, row + last * dr + 1));
-}
-
-// A mouse drag: button down on the anchor, up on the end cell.
-inline void drag(Puzzle& p, Host& host, Random& rnd, int row, int col, int rowSel, int colSel,
-                 int button = 1) {
-    p.grid.setCursorRow(row);
-    p.grid.setCursorColumn(col);
-    p.grid.setSelectionRow(rowSel);
-    p.grid.setSelectionColumn(colSel);
-    finishDrag(p, host, rnd, button);
-}
-
-inline int colouredCells(const Grid& g) {
-    int n = 0;
-    for (int r = 0; r < g.rowCount(); ++r)
-        for (int c = 0; c < g.columnCount(); ++c) n += g.colourAt(r, c) != kWhite;
-    return n;
-}
-
 // Lines written with '/' for each CR LF, as the program's files and word box end them.
 inline std::string lines(std::string text) {
     for (std::size_t at; (at = text.find('/')) != std::string::npos;) text.replace(at, 1, "\r\n");
     return text;
-}
-
-// Lines joined with CR LF, each line ended.
-inline std::string crlf(const Words& lines) {
-    std::string out;
-    for (const std::string& l : lines) out += l + "\r\n";
-    return out;
 }
 
 // A 3 x 4 puzzle: two hidden words, one found (and highlighted), a record per word and a

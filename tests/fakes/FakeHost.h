@@ -18,7 +18,6 @@ class FakeHost : public Host {
     std::deque<std::string> inputs, fileNames;
     std::deque<PrintSettings> printChoices;
     std::string clipboard, folder = ".";
-    std::vector<std::string> fonts = {"DejaVu Sans", "Arial Narrow", "Arial"};
     // Every request: "beep", "busy", "idle", "message TEXT|CAPTION", "ask TEXT|CAPTION" (Yes or
     // No), "choose TEXT|CAPTION" (Yes, No or Cancel), "input PROMPT|CAPTION|DEFAULT",
     // "open FILTER|NAME", "save FILTER|NAME", "copy", "events", "show PATH", "print dialog".
@@ -28,37 +27,29 @@ class FakeHost : public Host {
 
     // How many requests begin with these words.
     long count(const std::string& request) const {
-        return std::count_if(log.begin(), log.end(),
-                             [&](const std::string& r) { return r.starts_with(request); });
-    }
-    bool busy() const {
-        const auto last = std::find_if(log.rbegin(), log.rend(),
-                                       [](auto& r) { return r == "busy" || r == "idle"; });
-        return last != log.rend() && *last == "busy";
+        return std::ranges::count_if(log, [&](auto& r) { return r.starts_with(request); });
     }
 
     void beep() override { note("beep"); }
     void setBusy(bool on) override { note(on ? "busy" : "idle"); }
     Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons,
                       MessageIcon) override {
-        const char* kind = buttons == Buttons::Ok      ? "message "
-                           : buttons == Buttons::YesNo ? "ask "
-                                                       : "choose ";
-        note(kind + text + "|" + caption);
-        return buttons == Buttons::Ok ? Answer::Ok : pop(answers, Answer::No);
+        const std::string asked = text + "|" + caption;
+        if (buttons != Buttons::Ok)
+            return reply((buttons == Buttons::YesNo ? "ask " : "choose ") + asked, answers,
+                         Answer::No);
+        note("message " + asked);
+        return Answer::Ok;
     }
     std::string inputBox(const std::string& prompt, const std::string& caption,
                          const std::string& defaultText) override {
-        note("input " + prompt + "|" + caption + "|" + defaultText);
-        return pop(inputs, std::string());
+        return reply("input " + prompt + "|" + caption + "|" + defaultText, inputs);
     }
     std::string showOpen(const std::string& filter, const std::string& fileName) override {
-        note("open " + filter + "|" + fileName);
-        return pop(fileNames, std::string());
+        return reply("open " + filter + "|" + fileName, fileNames);
     }
     std::string showSave(const std::string& filter, const std::string& fileName) override {
-        note("save " + filter + "|" + fileName);
-        return pop(fileNames, std::string());
+        return reply("save " + filter + "|" + fileName, fileNames);
     }
     void setClipboardText(const std::string& text) override {
         note("copy");
@@ -72,11 +63,10 @@ class FakeHost : public Host {
         return true;
     }
     std::string programFolder() override { return folder; }
-    std::vector<std::string> screenFonts() override { return fonts; }
+    std::vector<std::string> screenFonts() override { return {}; }
     void showPrintDialog(PrintSettings& settings) override {
-        note("print dialog");
         settings.cancelled = true;
-        if (!printChoices.empty()) settings = pop(printChoices, settings);
+        settings = reply("print dialog", printChoices, settings);
     }
 
   private:
@@ -84,8 +74,9 @@ class FakeHost : public Host {
         log.push_back(request);
         watch(request.substr(0, request.find(' ')));
     }
-    template <class T, class Q>
-    static T pop(Q& queue, T empty) {
+    template <class T>
+    T reply(const std::string& request, std::deque<T>& queue, T empty = {}) {
+        note(request);
         if (queue.empty()) return empty;
         T front = std::move(queue.front());
         queue.pop_front();

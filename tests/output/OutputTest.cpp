@@ -14,26 +14,41 @@ namespace {
 
 const std::string kCredit = std::string("<!--Created by Lettermaze v1.1 - download from ") +
                             publisher::kDownloadAddress + "-->";
-const std::string kHighlight = "ask Highlight words already found?|Lettermaze";
 
-// A 2 x 2 puzzle with CAT hidden, DOG found and the cell B coloured red.
-Puzzle smallPuzzle() {
-    Puzzle p = gridPuzzle({"AB", "CD"}, {"CAT"}, {"DOG"});
-    p.grid.setColourAt(0, 1, 255);
-    return p;
+// The text with every line end a CR LF, as the pages are written.
+std::string crlf(std::string text) {
+    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2)
+        text.replace(at, 1, "\r\n");
+    return text;
 }
 
 PrintSettings choices(int what, const std::string& title = "T", const std::string& font = "f") {
     return {false, static_cast<std::int16_t>(what), title, font};
 }
 
+// A 2 x 2 puzzle with CAT hidden, DOG found and the cell B coloured red, in its window; the
+// scripted desktop, and the first word of each request made, marked when the grid was hidden or
+// Printing on at that moment.
+struct Desk {
+    Puzzle p = gridPuzzle({"AB", "CD"}, {"CAT"}, {"DOG"});
+    WindowState window;
+    FakeHost host;
+    std::string requests;
+    Desk() {
+        host.answers = {Answer::Yes};  // to the highlight question
+        p.grid.setColourAt(0, 1, 255);
+        host.watch = [this](const std::string& what) {
+            requests += what + (p.shown ? "" : "(hidden)") + (window.printing ? "+ " : " ");
+        };
+    }
+};
+
 }  // namespace
 
 TEST(htmlColour, writesRedGreenBlueAsUpperCaseHexAndOutOfRangeValuesByTheSameArithmetic) {
     const std::pair<std::int32_t, std::string> cases[] = {
-        {0, "000000"},        {255, "FF0000"},        {16711680, "0000FF"},
-        {16744512, "4080FF"}, {0x0A0B0C, "0C0B0A"},   {16777216, "0000100"},
-        {0x7FFFFFFF, "FFFF7FFF"}, {-1, "0FFFF0000"}};
+        {0, "000000"},        {255, "FF0000"},       {16711680, "0000FF"},     {16744512, "4080FF"},
+        {0x0A0B0C, "0C0B0A"}, {16777216, "0000100"}, {0x7FFFFFFF, "FFFF7FFF"}, {-1, "0FFFF0000"}};
     for (const auto& [colour, hex] : cases) EXPECT_EQ(htmlColour(colour), hex) << colour;
 }
 
@@ -43,80 +58,69 @@ TEST(htmlColour, writesRedGreenBlueAsUpperCaseHexAndOutOfRangeValuesByTheSameAri
 // print page is the web page in the chosen font without the download line, with the grid
 // (choices 0 and 1) and the word list (0 and 2).
 TEST(buildPage, matchesTheHandWrittenPagesInEveryForm) {
-    Puzzle p = smallPuzzle();
+    Puzzle p = Desk().p;
     p.grid.setLetterAt(1, 1, "&");
-    const std::string site = publisher::kSiteName;
+    const std::string site = publisher::kSiteName, cell = "<td width=21 align=center height=19><b>";
+    // clang-format off
     const auto head = [&](const std::string& title) {
-        return kCredit + "\r\n" +
-               crlf({"<html>", "<head>",
-                     "<meta http-equiv='Content-Type' content='text/html; charset=windows-1252'>",
-                     "<meta name='generator' content='Lettermaze v1.1 from " + site + "'>",
-                     "<title>" + title + "</title>", "</head>", "<body>"});
+        return kCredit + "\n<html>\n<head>\n"
+               "<meta http-equiv='Content-Type' content='text/html; charset=windows-1252'>\n"
+               "<meta name='generator' content='Lettermaze v1.1 from " + site + "'>\n"
+               "<title>" + title + "</title>\n</head>\n<body>\n";
     };
-    const std::string cell = "<td width=21 align=center height=19><b>";
     const std::string grid =
-        crlf({"<table border=1 cellspacing=0 cellpadding=0 bordercolor=000000 height=38>", "<tr>",
-              cell + "A</b></td>",
-              "<td width=21 align=center bgcolor=FF0000 height=19><b>B</b></td>",
-              "</tr>", "<tr>", cell + "C</b></td>", cell + "&</b></td>", "</tr>", "</table>"});
-    const auto words = [](const std::string& font) {
+        "<table border=1 cellspacing=0 cellpadding=0 bordercolor=000000 height=38>\n<tr>\n" +
+        cell + "A</b></td>\n<td width=21 align=center bgcolor=FF0000 height=19><b>B</b></td>\n"
+        "</tr>\n<tr>\n" + cell + "C</b></td>\n" + cell + "&</b></td>\n</tr>\n</table>\n";
+    const auto words = [](const std::string& face) {
         return "<table border=0 width=100% cellspacing=0 cellpadding=0><tr><td width=100%><font "
-               "face=" + font + " size=5 color=000000>\r\nFind these words</p></font>\r\n"
-               "<font face=" + font + " size=4 color=000000>\r\n<p>CAT<br>\r\nDOG<br>\r\n"
-               "</td></tr></table>\r\n";
+               "face=" + face + " size=5 color=000000>\nFind these words</p></font>\n"
+               "<font face=" + face + " size=4 color=000000>\n<p>CAT<br>\nDOG<br>\n"
+               "</td></tr></table>\n";
     };
     const std::string body =
-        "<font face=arial size=3>\r\n" + grid + "</font><br>\r\n" + words("arial") +
+        "<font face=arial size=3>\n" + grid + "</font><br>\n" + words("arial") +
         "<p><font face=arial size=3 color=000000>Download <a href=" + publisher::kProductAddress +
-        " target=_blank>Lettermaze</a> from " + site + "</font></p>\r\n";
+        " target=_blank>Lettermaze</a> from " + site + "</font></p>\n";
+    // clang-format on
+    const std::string end = "</body>\n</html>\n" + kCredit;
     EXPECT_EQ(buildPage(p, PageForm::Web, "<b>Tom's</b>", true),
-              head("<b>Tom's</b>") + body + "</body>\r\n</html>\r\n" + kCredit);
-    EXPECT_EQ(buildPage(p, PageForm::Clipboard, "T", true), kCredit + "\r\n" + body + kCredit);
+              crlf(head("<b>Tom's</b>") + body + end));
+    EXPECT_EQ(buildPage(p, PageForm::Clipboard, "T", true), crlf(kCredit + "\n" + body + kCredit));
     EXPECT_EQ(buildPage(p, PageForm::Web, "T", false).find("bgcolor"), std::string::npos);
-    const std::string end = "</body>\r\n</html>\r\n" + kCredit;
-    const std::string gridPart = "<font face='a b' size=3>\r\n" + grid + "</font>";
+    const std::string gridPart = "<font face='a b' size=3>\n" + grid + "</font>";
     EXPECT_EQ(buildPrintPage(p, choices(0, "", "a b"), true),
-              head("") + gridPart + "<br>\r\n" + words("'a b'") + end);
-    EXPECT_EQ(buildPrintPage(p, choices(1, "T", "a b"), true), head("T") + gridPart + end);
-    EXPECT_EQ(buildPrintPage(p, choices(2, "T", "a b"), false), head("T") + words("'a b'") + end);
-    const std::string tall = buildPage(gridPuzzle(Words(20, "QQQ")), PageForm::Web, "T", false);
-    EXPECT_NE(tall.find("height=380>\r\n"), std::string::npos);  // 19 a row
-    EXPECT_NE(tall.find("size=4 color=000000>\r\n<p></td></tr></table>"), std::string::npos);
+              crlf(head("") + gridPart + "<br>\n" + words("'a b'") + end));
+    EXPECT_EQ(buildPrintPage(p, choices(1, "T", "a b"), true), crlf(head("T") + gridPart + end));
+    EXPECT_EQ(buildPrintPage(p, choices(2, "T", "a b"), false),
+              crlf(head("T") + words("'a b'") + end));
 }
 
 // Highlighting is asked only when a word has been found; the title box, the save dialog
 // proposing an earlier page name or the title in lower case with _ for spaces, the file with a
 // line end after the page, and quiet ends on an empty title, a cancel or a failed write.
 TEST(saveWebPage, asksTheTitleAndWhereToSaveThenWritesThePage) {
-    WindowState window;
+    Desk d;
     TempDir dir;
-    Puzzle p = smallPuzzle();
-    window.dialogFileName = dir.file("animals.lm");
-    FakeHost host;
-    host.inputs = {"", "My Puzzle", "Other", "Title"};
-    host.answers = {Answer::Yes, Answer::No};
-    host.fileNames = {dir.file("chosen.htm"), "", dir.file("no/such/page.htm")};
-    for (int i = 0; i < 4; ++i) saveWebPage(p, window, host);
+    d.window.dialogFileName = dir.file("animals.lm");
+    d.host.inputs = {"", "My Puzzle", "Other", "Title"};
+    d.host.answers = {Answer::Yes, Answer::No};
+    d.host.fileNames = {dir.file("chosen.htm"), "", dir.file("no/such/page.htm")};
+    for (int i = 0; i < 4; ++i) saveWebPage(d.p, d.window, d.host);
     const std::string title = "input Enter a title for your Web page|Lettermaze|Lettermaze";
-    const std::string save = "save HTML web page|*.htm|";
+    const std::string ask = "ask Highlight words already found?|Lettermaze";
+    const std::string save = "save HTML web page|*.htm|", chosen = save + dir.file("chosen.htm");
     // An earlier page name stays, even when the dialog was cancelled.
-    EXPECT_EQ(host.log, (Words{title, title, kHighlight, "busy", save + "my_puzzle.htm", "idle",
-                               title, kHighlight, "busy", save + dir.file("chosen.htm"), "idle",
-                               title, kHighlight, "busy", save + dir.file("chosen.htm"), "idle"}));
+    EXPECT_EQ(d.host.log, (Words{title, title, ask, "busy", save + "my_puzzle.htm", "idle", title,
+                                 ask, "busy", chosen, "idle", title, ask, "busy", chosen, "idle"}));
     EXPECT_EQ(readFile(dir.file("chosen.htm")),
-              buildPage(p, PageForm::Web, "My Puzzle", true) + "\r\n");
+              buildPage(d.p, PageForm::Web, "My Puzzle", true) + "\r\n");
     EXPECT_EQ(dir.names(), Words{"chosen.htm"});
     // The title is windows-1252 text; the file name it proposes is UTF-8, as file names are.
     EXPECT_EQ(proposedPageName("", "\xC9T\xC9 \x8A\x9F"), "\xC3\xA9t\xC3\xA9_\xC5\xA1\xC3\xBF.htm");
     EXPECT_EQ(proposedPageName("/x/OLD.HTM", "T"), "/x/OLD.HTM");
     const std::string cat = "/\xD0\xBA\xD0\xBE\xD1\x82.htm";  // "/кот.htm"
     EXPECT_EQ(proposedPageName(cat, "T"), cat);
-    Puzzle none = gridPuzzle({"AB"}, {"CAT"});
-    FakeHost copy;
-    copyPageHtml(none, copy);
-    EXPECT_EQ(copy.clipboard, buildPage(none, PageForm::Clipboard, "", false));
-    EXPECT_EQ(copy.log, (Words{"busy", "copy", "idle"}));
-    EXPECT_TRUE(none.shown);
 }
 
 TEST(PrintDialogRules, theFirstArialFontIsOfferedAndPrintTrimsTheTitleAndLowerCasesTheFont) {
@@ -131,80 +135,66 @@ TEST(PrintDialogRules, theFirstArialFontIsOfferedAndPrintTrimsTheTitleAndLowerCa
     EXPECT_EQ(defaultPrintFont({"Noto Sans"}, "Liberation Sans"), "Noto Sans");
     PrintSettings s{true, 0, "", ""};
     acceptPrintChoices(s, "  \tMy Puzzle  ", 2, " \xC9l\xE9gante \x8A ");
-    EXPECT_FALSE(s.cancelled);
-    EXPECT_EQ(s.title + "|" + std::to_string(s.what) + "|" + s.font,
-              "\tMy Puzzle|2|\xE9l\xE9gante \x9A");
+    EXPECT_EQ(std::to_string(s.cancelled) + s.title + "|" + std::to_string(s.what) + "|" + s.font,
+              "0\tMy Puzzle|2|\xE9l\xE9gante \x9A");
 }
 
 // Print shows the dialog, asks about highlighting only when the grid is printed, writes the
 // print page beside the program (or in the cache folder when that is not writable) and hands it
-// to the desktop with Printing on; any failure ends quietly with Printing off.
+// to the desktop with Printing on; any failure, a cancel or no grid on show ends quietly with
+// Printing off.
 TEST(printPuzzle, writesThePrintPageWhereItCanAndOpensIt) {
-    WindowState window;
     TempDir dir;
     writeFile(dir.file("file"), "x");
-    // A program folder with a non-Latin name: "Программы 程序 🖨".
-    const std::string nonLatin = dir.file(
-        "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B "
-        "\xE7\xA8\x8B\xE5\xBA\x8F \xF0\x9F\x96\xA8");
+    const std::string nonLatin =
+        dir.file("\xD0\xBA\xD0\xBE\xD1\x82 \xF0\x9F\x96\xA8");  // "кот 🖨"
     std::filesystem::create_directory(nonLatin);
     const std::string page = "/print_lettermaze.htm", missing = dir.file("missing");
+    const std::string asked = "print ask+ busy+ events+ show+ idle+ idle ";
     const struct {
         std::string folder;
-        std::optional<std::string> cache;
-        int what;
-        std::string path;
-    } cases[] = {{dir.path(), "/unused", 0, dir.path() + page},
-                 {dir.path(), "/unused", 2, dir.path() + page},
-                 {nonLatin, "/unused", 1, nonLatin + page},
-                 {missing, dir.file("cache"), 1, dir.file("cache/lettermaze") + page},
-                 {missing, std::nullopt, 1, dir.file(".cache/lettermaze") + page},
-                 {missing, "relative", 1, dir.file(".cache/lettermaze") + page},
-                 {missing, dir.file("file"), 1, ""}};
+        int what;  // -1: the dialog is cancelled
+        std::string path, requests;
+        std::optional<std::string> cache = std::nullopt;
+        bool shown = true;
+    } cases[] = {
+        // clang-format off
+        {dir.path(), 0, dir.path() + page, asked}, {nonLatin, 1, nonLatin + page, asked},
+        {dir.path(), 2, dir.path() + page, "print busy+ events+ show+ idle+ idle "},
+        {missing, 1, dir.file("cache/lettermaze") + page, asked, dir.file("cache")},
+        {missing, 1, dir.file(".cache/lettermaze") + page, asked},
+        {missing, 1, dir.file(".cache/lettermaze") + page, asked, "relative"},
+        {missing, 1, "", "print ask+ busy+ idle ", dir.file("file")},  // the cache is a file
+        {dir.path(), -1, "", "print "}, {dir.path(), 0, "", "idle(hidden) ", std::nullopt, false}};
+    // clang-format on
     for (const auto& c : cases) {
         EnvVar cache("XDG_CACHE_HOME", c.cache), home("HOME", dir.path());
-        Puzzle p = smallPuzzle();
-        FakeHost host;
-        host.folder = c.folder;
-        host.printChoices = {choices(c.what)};
-        host.answers = {Answer::Yes};
-        std::string printing;
-        host.watch = [&](const std::string& what) { printing += window.printing ? "+" : "-"; };
-        printPuzzle(p, window, host);
-        Words log = {"print dialog", kHighlight, "busy", "events", "show " + c.path, "idle",
-                     "idle"};
-        if (c.what == 2) log.erase(log.begin() + 1);
-        if (c.path.empty()) log.erase(log.end() - 4, log.end() - 1);
-        EXPECT_EQ(host.log, log);
-        const std::string during = c.path.empty() ? "+" : "++++";
-        EXPECT_EQ(printing, (c.what == 2 ? "-" : "-+") + during + "-");
-        EXPECT_FALSE(window.printing);
+        Desk d;
+        d.p.shown = c.shown;
+        d.host.folder = c.folder;
+        if (c.what >= 0) d.host.printChoices = {choices(c.what)};
+        printPuzzle(d.p, d.window, d.host);
+        EXPECT_EQ(d.requests, c.requests) << c.path;
+        EXPECT_EQ(d.host.count("show " + c.path), c.path.empty() ? 0 : 1) << c.path;
         if (!c.path.empty())
-            EXPECT_EQ(readFile(c.path), buildPrintPage(p, choices(c.what), c.what != 2) + "\r\n");
+            EXPECT_EQ(readFile(c.path), buildPrintPage(d.p, choices(c.what), c.what != 2) + "\r\n");
     }
-    Puzzle p = smallPuzzle();
-    FakeHost host;
-    printPuzzle(p, window, host);  // cancelled
-    p.shown = false;
-    printPuzzle(p, window, host);  // no grid, no dialog
-    EXPECT_EQ(host.log, (Words{"print dialog", "idle"}));
 }
 
 // Copy lettermaze: a TAB between cells, a lone CR between rows, copied with the grid hidden;
-// Copy hidden words: hidden then found, each with CR LF; Copy original words: the box as it is.
-TEST(TextCopies, copyTheGridTheWordsAndTheWordBox) {
-    WindowState window;
-    Puzzle p = gridPuzzle({"ABC", "DEF"}, {"BETA", "ALPHA"}, {"GAMMA"});
-    window.wordText = "CAT\r\n\r\nEMU";
-    FakeHost host;
-    std::string copies;
-    host.watch = [&](const std::string&) { copies += p.shown ? "shown " : "hidden "; };
-    copyGridText(p, host);
-    EXPECT_EQ(host.clipboard, "A\tB\tC\rD\tE\tF");
-    copyHiddenWords(p, host);
-    EXPECT_EQ(host.clipboard, "ALPHA\r\nBETA\r\nGAMMA\r\n");
-    copyOriginalWords(window, host);
-    EXPECT_EQ(host.clipboard, window.wordText);
-    EXPECT_EQ(copies + std::to_string(p.shown), "hidden shown shown 1");
-    EXPECT_EQ(gridText(gridPuzzle({"A", "B"}).grid), "A\rB");
+// Copy hidden words: hidden then found, each with CR LF; Copy original words: the box as it is;
+// Copy HTML: the clipboard page, asking about highlighting only when a word has been found.
+TEST(Copies, copyTheGridTheWordsTheWordBoxAndThePage) {
+    Desk d;
+    d.window.wordText = "CAT\r\n\r\nEMU";
+    const auto copy = [&](auto command, auto& from) {
+        command(from, d.host);
+        return d.host.clipboard;
+    };
+    const Words copies = {copy(copyGridText, d.p), copy(copyHiddenWords, d.p),
+                          copy(copyOriginalWords, d.window)};
+    d.p.foundWords.clear();
+    EXPECT_EQ(copy(copyPageHtml, d.p), buildPage(d.p, PageForm::Clipboard, "", false));
+    EXPECT_EQ(copies, (Words{"A\tB\rC\tD", "CAT\r\nDOG\r\n", d.window.wordText}));
+    EXPECT_EQ(d.requests + std::to_string(d.p.shown), "copy(hidden) copy copy busy copy idle 1");
 }

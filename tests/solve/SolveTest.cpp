@@ -8,6 +8,7 @@
 #include "fakes/Builders.h"
 #include "solve/Cheats.h"
 #include "solve/Highlight.h"
+#include "solve/Matcher.h"
 #include "solve/Occurrences.h"
 
 namespace lettermaze {
@@ -17,23 +18,36 @@ using namespace testing;
 
 constexpr float kTop = 1.0f - 1.0f / 16777216.0f;  // the largest value a draw can give
 const Words kFive = {"ANT", "BEE", "CAT", "DOG", "EMU"};
+constexpr auto placed = &PlacementRecord::placed;
 
-// A 7 x 7 puzzle with five words, one in each direction the generator writes, ANT and EMU
-// reversed in the grid; and a random source that draws 0.5, the middle shade of every family.
+// A 7 x 7 puzzle with five words, one in each direction the generator writes (ANT and EMU
+// reversed), each with the record the generator keeps; a random source that draws 0.5, the
+// middle shade of every family; and what the host was asked, with the lists shown or hidden.
 struct Play {
-    Puzzle p = blankPuzzle(7, 7);
+    Puzzle p;
     FakeHost host;
     ScriptedRandom rnd = ScriptedRandom({}, 0.5f);
-    Play() {
-        hideWord(p, "CAT", 0, 0, 0, 1);
-        hideWord(p, "DOG", 0, 3, 1, 0);
-        hideWord(p, "EMU", 2, 0, 1, 1, true);
-        hideWord(p, "BEE", 0, 6, 1, -1);
-        hideWord(p, "ANT", 6, 2, 0, 1, true);
+    std::string seen;
+    explicit Play(const Words& hidden = kFive)
+        : p(gridPuzzle(
+              {"CATD..B", "...O.E.", "U..GE..", ".M.....", "..E....", ".......", "..TNA.."},
+              hidden)) {
+        p.placements = {placed("CAT", 1, 1, 3, 1), placed("DOG", 4, 1, 4, 3),
+                        placed("EMU", 1, 3, 3, 5), placed("BEE", 7, 1, 5, 3),
+                        placed("ANT", 3, 7, 5, 7)};
         p.countsShown = WordCounts{99, 98};  // counts shown earlier
+        host.watch = [this](const std::string& what) {
+            seen += what + (p.findingAll ? "-hidden " : " ");
+            if (what == "ask") seen += "(" + foundCaption(p) + ") ";
+        };
     }
+    // A mouse drag: button down on the anchor, up on the end cell.
     Play& drag(int row, int col, int rowSel, int colSel, int button = 1) {
-        testing::drag(p, host, rnd, row, col, rowSel, colSel, button);
+        p.grid.setCursorRow(row);
+        p.grid.setCursorColumn(col);
+        p.grid.setSelectionRow(rowSel);
+        p.grid.setSelectionColumn(colSel);
+        finishDrag(p, host, rnd, button);
         return *this;
     }
     // Found words, coloured cells, the colour at (r, c), cursor and selection, the found
@@ -42,9 +56,11 @@ struct Play {
         const Grid& g = p.grid;
         std::ostringstream s;
         for (const auto& w : p.foundWords.items()) s << w << ",";
-        s << " " << colouredCells(g) << " " << g.colourAt(r, c) << " " << g.cursorRow()
-          << g.cursorColumn() << g.selectionRow() << g.selectionColumn() << " " << foundCaption(p)
-          << " " << host.count("beep") << rnd.draws;
+        int coloured = 0;
+        for (int i = 0; i < 49; ++i) coloured += g.colourAt(i / 7, i % 7) != kWhite;
+        s << " " << coloured << " " << g.colourAt(r, c) << " " << g.cursorRow() << g.cursorColumn()
+          << g.selectionRow() << g.selectionColumn() << " " << foundCaption(p) << " "
+          << host.count("beep") << rnd.draws;
         return s.str();
     }
 };
@@ -56,52 +72,50 @@ struct Play {
 TEST(finishDrag, aDragFromEitherEndOfAWordFindsItAndAnythingElseFindsNothing) {
     const struct {
         int r0, c0, r1, c1, button;
-        std::string expected;
+        std::string expected;  // with the colour at the anchor
     } cases[] = {
+        // clang-format off
         {0, 0, 0, 2, 1, "CAT, 3 897764 0202 Found (1) 13"},  // orange across
         {0, 2, 0, 0, 1, "CAT, 3 897764 0000 Found (1) 13"},
-        {2, 3, 0, 3, 1, "DOG, 3 16777215 0303 Found (1) 13"},  // yellow down
-        {4, 2, 2, 0, 1, "EMU, 3 16777215 2020 Found (1) 13"},  // falling
-        {0, 6, 2, 4, 1, "BEE, 3 16777215 2424 Found (1) 13"},  // rising
-        {6, 4, 6, 2, 1, "ANT, 3 16777215 6262 Found (1) 13"},
-        {0, 0, 0, 1, 1, " 0 16777215 0000 Found (0) 03"},   // part of CAT
-        {0, 0, 0, 3, 1, " 0 16777215 0000 Found (0) 03"},   // CAT and one more
-        {0, 0, 2, 1, 1, " 0 16777215 0000 Found (0) 00"},   // a knight's move
-        {0, 0, 0, 2, 2, " 0 16777215 0002 Found (0) 00"},   // right button
-        {0, 0, 0, 2, 4, " 0 16777215 0002 Found (0) 00"},   // middle button
-        {0, 0, 0, 0, 1, " 0 16777215 0000 Found (98) 00"},  // one cell: nothing at all
+        {2, 3, 0, 3, 1, "DOG, 3 911844 0303 Found (1) 13"},  // yellow down
+        {4, 2, 2, 0, 1, "EMU, 3 910447 2020 Found (1) 13"},  // falling
+        {0, 6, 2, 4, 1, "BEE, 3 910470 2424 Found (1) 13"},  // rising
+        {6, 4, 6, 2, 1, "ANT, 3 897764 6262 Found (1) 13"},
+        // part of CAT, CAT and one more, a knight's move; the right and middle buttons; one cell
+        {0, 0, 0, 1, 1, " 0 16777215 0000 Found (0) 03"}, {0, 0, 0, 3, 1, " 0 16777215 0000 Found (0) 03"},
+        {0, 0, 2, 1, 1, " 0 16777215 0000 Found (0) 00"}, {0, 0, 0, 2, 2, " 0 16777215 0002 Found (0) 00"},
+        {0, 0, 0, 2, 4, " 0 16777215 0002 Found (0) 00"}, {0, 0, 0, 0, 1, " 0 16777215 0000 Found (98) 00"},
+        // clang-format on
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Play().drag(c.r0, c.c0, c.r1, c.c1, c.button).state(), c.expected)
+        EXPECT_EQ(Play().drag(c.r0, c.c0, c.r1, c.c1, c.button).state(c.r0, c.c0), c.expected)
             << c.r0 << c.c0 << c.r1 << c.c1;
-    EXPECT_EQ(Play().drag(2, 3, 0, 3).state(1, 3), "DOG, 3 911844 0303 Found (1) 13");
-    EXPECT_EQ(Play().drag(4, 2, 2, 0).state(3, 1), "EMU, 3 910447 2020 Found (1) 13");
-    EXPECT_EQ(Play().drag(0, 6, 2, 4).state(1, 5), "BEE, 3 910470 2424 Found (1) 13");
-    Play out;  // a grid out of play only collapses the selection and refreshes the captions
-    out.p.inPlay = false;
-    EXPECT_EQ(out.drag(0, 0, 0, 2).state(), " 0 16777215 0000 Found (0) 00");
 }
 
-// The last word found asks whether to clear the grid, with the lists shown and the pointer
-// normal; Yes hides every word again, No keeps them found and stops play.
-TEST(finishDrag, theLastWordAsksToClearYesHidesEveryWordAgainNoStopsPlay) {
+// The last word found, by hand or by Find all, asks whether to clear the grid, with the lists
+// shown, the captions refreshed and the pointer normal; Yes hides every word again, No keeps
+// them found and takes the grid out of play, where a drag only collapses the selection. Find
+// all works silently down the list with both lists hidden and the pointer busy, skipping words
+// found by hand.
+TEST(Completion, theLastWordFoundAsksToClearYesHidesEveryWordAgainNoStopsPlay) {
     for (Answer answer : {Answer::Yes, Answer::No}) {
-        Play g;
-        g.p.hiddenWords.clear();
-        g.p.hiddenWords.add("CAT");
-        g.host.answers = {answer};
-        std::string atQuestion;
-        g.host.watch = [&](const std::string&) {
-            atQuestion = foundCaption(g.p) + (g.p.findingAll ? " hidden" : " shown");
-        };
-        g.drag(0, 2, 0, 0);
-        EXPECT_EQ(atQuestion, "Found (1) shown");
-        const std::string ask = "ask You have completed the lettermaze!\r\nClear grid?|Lettermaze";
-        EXPECT_EQ(g.host.log, (Words{"beep", "idle", ask}));
-        EXPECT_EQ(g.state(), answer == Answer::Yes ? " 0 16777215 6666 Found (0) 13"
-                                                   : "CAT, 3 897764 0000 Found (1) 13");
-        g.drag(0, 0, 0, 2);  // out of play after No: nothing to find, no question
-        EXPECT_EQ(g.host.count("ask"), answer == Answer::Yes ? 2 : 1);
+        const bool yes = answer == Answer::Yes;
+        Play hand({"CAT"}), all;
+        hand.host.answers = all.host.answers = {answer};
+        hand.drag(0, 2, 0, 0);
+        EXPECT_EQ(
+            hand.host.count("ask You have completed the lettermaze!\r\nClear grid?|Lettermaze"), 1);
+        EXPECT_EQ(hand.seen, "beep idle ask (Found (1)) ");
+        EXPECT_EQ(hand.state(),
+                  yes ? " 0 16777215 6666 Found (0) 13" : "CAT, 3 897764 0000 Found (1) 13");
+        hand.drag(0, 0, 0, 2);  // found and asked again, or out of play
+        EXPECT_EQ(hand.state(),
+                  yes ? "CAT, 3 897764 0202 Found (1) 26" : "CAT, 3 897764 0000 Found (1) 13");
+        all.drag(2, 3, 0, 3);  // DOG, by hand
+        findAllWords(all.p, all.host, all.rnd);
+        EXPECT_EQ(all.seen, "beep busy events-hidden idle ask (Found (5)) idle ");
+        EXPECT_EQ(all.state(), yes ? " 0 16777215 6666 Found (0) 115"
+                                   : "ANT,BEE,CAT,DOG,EMU, 15 897764 4242 Found (5) 115");
     }
 }
 
@@ -114,17 +128,13 @@ std::int32_t pick(LineKind kind, float r, float g, float b) {
 // top draw must not round up past the end of a range. Crossing colours blend channel by
 // channel, rounding down.
 TEST(pickHighlight, drawsRedGreenBlueWithinEachFamilysRanges) {
-    const struct {
-        LineKind kind;
-        std::int32_t low, high;
-    } families[] = {{LineKind::Vertical, 200 + 256 * 210, 255 + 256 * 255},
-                    {LineKind::Horizontal, 200 + 256 * 150, 255 + 256 * 205},
-                    {LineKind::Falling, 100 + 256 * 200, 122 + 256 * 255},
-                    {LineKind::Rising, 123 + 256 * 200, 145 + 256 * 255}};
-    for (const auto& f : families) {
-        EXPECT_EQ(pick(f.kind, 0, 0, 0), f.low);
-        EXPECT_EQ(pick(f.kind, kTop, kTop, kTop), f.high + 65536 * 25);
-    }
+    std::vector<std::int32_t> ends;  // red + 256 green at the bottom and top of each range
+    using enum LineKind;
+    for (LineKind k : {Vertical, Horizontal, Falling, Rising})
+        ends.insert(ends.end(), {pick(k, 0, 0, 0), pick(k, kTop, kTop, kTop) - 65536 * 25});
+    EXPECT_EQ(ends,
+              (std::vector{200 + 256 * 210, 255 + 256 * 255, 200 + 256 * 150, 255 + 256 * 205,
+                           100 + 256 * 200, 122 + 256 * 255, 123 + 256 * 200, 145 + 256 * 255}));
     EXPECT_EQ(pick(LineKind::Horizontal, 0.0f, kTop, 0.5f), 200 + 256 * 205 + 65536 * 13);
     EXPECT_EQ(blendColour(0x000000, 0x050301, 0.5), 0x020100);
     EXPECT_EQ(blendColour(0x123456, 0x654321, 1.0), 0x654321);
@@ -132,16 +142,16 @@ TEST(pickHighlight, drawsRedGreenBlueWithinEachFamilysRanges) {
 }
 
 TEST(CheatMenu, findSelectedNeedsASelectionAndFindAllAWordBothAVisibleGrid) {
-    Play g;
-    const auto state = [&] {
-        return cheatMenuState(g.p).findSelected * 10 + cheatMenuState(g.p).findAll;
+    const auto items = [](const Puzzle& p) {
+        return cheatMenuState(p).findSelected * 10 + cheatMenuState(p).findAll;
     };
-    const int none = state();
-    g.p.hiddenWords.setSelectedIndex(2);
-    const int selected = state();
-    g.p.shown = false;
-    const int empty = cheatMenuState(blankPuzzle(4, 4)).findAll;
-    EXPECT_EQ((std::vector{none, selected, state(), empty}), (std::vector{1, 11, 0, 0}));
+    Puzzle p = Play().p;
+    const int none = items(p);
+    p.hiddenWords.setSelectedIndex(2);
+    const int selected = items(p);
+    p.shown = false;
+    EXPECT_EQ((std::vector{none, selected, items(p), items(blankPuzzle(4, 4))}),
+              (std::vector{1, 11, 0, 0}));
 }
 
 // Find selected releases the mouse on the word's first record (word trimmed of spaces, cells
@@ -150,8 +160,8 @@ TEST(CheatMenu, findSelectedNeedsASelectionAndFindAllAWordBothAVisibleGrid) {
 // and where a line finds nothing, leaving the words after it hidden.
 TEST(FindSelected, usesTheWordsFirstRecordAndAnUnusableOneStopsFindAll) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const auto placed = &PlacementRecord::placed;
-    const std::pair<PlacementRecord, std::string> cases[] = {  // the record, after Find selected
+    const std::pair<PlacementRecord, std::string> cases[] = {
+        // the record, after Find selected
         {placed("  COW ", 3, 7, 5, 7), "ANT, 3 16777215 6464 Found (1) 13"},
         {{"COW", 3.5, 7.4, 5.4, 6.5}, "ANT, 3 16777215 6464 Found (1) 13"},
         {{"COW", std::nullopt, 1.0, 3.0, 1.0}, " 0 16777215 0000 Found (98) 00"},
@@ -162,12 +172,10 @@ TEST(FindSelected, usesTheWordsFirstRecordAndAnUnusableOneStopsFindAll) {
         {placed("MOO", 2, 2, 4, 4), " 0 16777215 0000 Found (98) 00"},
         {placed("COW", 1, 1, 2, 3), " 0 16777215 0000 Found (0) 00"},
         {placed("COW", 4, 1, 4, 3), "DOG, 3 16777215 2323 Found (1) 13"}};
+    const Words six = {"ANT", "BEE", "CAT", "COW", "DOG", "EMU"};  // COW sorts after CAT
     for (const auto& [record, selected] : cases) {
-        Play g, all;
-        for (Play* play : {&g, &all}) {
-            play->p.hiddenWords.add("COW");  // sorts after CAT
-            play->p.placements.insert(play->p.placements.begin(), record);
-        }
+        Play g(six), all(six);
+        for (Play* play : {&g, &all}) play->p.placements.insert(play->p.placements.begin(), record);
         g.p.hiddenWords.setSelectedIndex(3);
         findSelectedWord(g.p, g.host, g.rnd);
         EXPECT_EQ(g.state(), selected) << record.x1.value_or(0);
@@ -178,44 +186,17 @@ TEST(FindSelected, usesTheWordsFirstRecordAndAnUnusableOneStopsFindAll) {
     }
 }
 
-// Find all works silently down the list with both lists hidden and the pointer busy, skipping
-// words found by hand, shows the lists again, and the last word asks the completion question.
-TEST(FindAll, findsEveryWordSilentlyWithTheListsHiddenThenAsksTheQuestion) {
-    for (Answer answer : {Answer::Yes, Answer::No}) {
-        Play g;
-        g.host.answers = {answer};
-        std::string lists;
-        g.host.watch = [&](const std::string& what) {
-            lists += what + (g.p.findingAll ? "-hidden " : "-shown ");
-        };
-        g.drag(2, 3, 0, 3);  // DOG, by hand
-        findAllWords(g.p, g.host, g.rnd);
-        EXPECT_EQ(g.state(), answer == Answer::Yes
-                                 ? " 0 16777215 6666 Found (0) 115"
-                                 : "ANT,BEE,CAT,DOG,EMU, 15 897764 4242 Found (5) 115");
-        EXPECT_EQ(lists, "beep-shown busy-shown events-hidden idle-shown ask-shown idle-shown ");
-    }
-    Play out;
-    out.p.inPlay = false;
-    findAllWords(out.p, out.host, out.rnd);
-    EXPECT_EQ(out.state(), " 0 16777215 6262 Found (0) 00");
-}
-
 // Reset takes the puzzle back to unsolved and playable: white grid, every word hidden,
 // cursor and selection bottom-right, captions refreshed; a selection in the hidden list stays.
 TEST(Reset, takesThePuzzleBackToUnsolvedAndPlayable) {
-    Play g;
-    g.p.hiddenWords.setSelectedIndex(1);
+    Play g, fresh;
     findAllWords(g.p, g.host, g.rnd);
     g.p.grid.setSelectionRow(3);
     g.p.shown = false;
-    resetPuzzle(g.p);
-    EXPECT_TRUE(g.p.inPlay && g.p.shown);
-    EXPECT_EQ(g.p.hiddenWords.items(), kFive);
-    EXPECT_EQ(g.state() + hiddenCaption(g.p), " 0 16777215 6666 Found (0) 015Hidden (5)");
-    Play fresh;
     fresh.p.hiddenWords.setSelectedIndex(1);
-    resetPuzzle(fresh.p);
+    for (Play* play : {&g, &fresh}) resetPuzzle(play->p);
+    EXPECT_TRUE(g.p.inPlay && g.p.shown);
+    EXPECT_EQ(g.state() + hiddenCaption(g.p), " 0 16777215 6666 Found (0) 015Hidden (5)");
     EXPECT_EQ(fresh.p.hiddenWords.selectedIndex(), 1);
 }
 
