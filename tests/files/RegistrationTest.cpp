@@ -18,17 +18,12 @@ namespace {
 
 const std::string kData = std::string(LETTERMAZE_SOURCE_DIR) + "/data/";
 
-// A program folder holding the shipped icons, and empty data and config homes.
+// The shipped icon file, with the pictures beside it, and empty data and config homes.
 struct Registration {
     TempDir dir;
     RegistrationEnv env{dir.file("My Games"), "lettermaze", "", dir.file("data"),
                         dir.file("config")};
-    std::string iconPath = env.programFolder + "/lm.ico";
-    Registration() {
-        fs::create_directories(env.programFolder);
-        for (const char* name : {"lm.ico", "lettermaze-48.png", "lettermaze.svg"})
-            fs::copy(kData + name, env.programFolder);
-    }
+    std::string iconPath = kData + "lm.ico";
     void run(const std::string& command = "", const std::string& type = "Lettermaze",
              const std::string& description = "Lettermaze") const {
         registerFileType(type, ".lm", description, iconPath, command, env);
@@ -75,10 +70,13 @@ TEST(registerFileType, installsThePicturesBesideTheIconFileOrNamesNoIcon) {
     for (const auto& [iconPath, installed] : {std::pair{"../lm.ico", false},
              {"../elsewhere/lm.ico", false}, {"", false}, {".png", true}}) {
         // clang-format on
-        Registration s;  // run from the program's folder, whose pictures lie beside "lm.ico"
+        Registration s;  // run from a folder holding the pictures, with "lm.ico" one up
         const auto cwd = fs::current_path();
-        fs::current_path(s.env.programFolder);
-        fs::copy("lm.ico", "..");
+        fs::create_directories(s.dir.file("bin"));
+        fs::current_path(s.dir.file("bin"));
+        for (const std::string name : {"lettermaze-48.png", "lettermaze.svg"})
+            fs::copy(kData + name, name);
+        fs::copy(kData + "lm.ico", "../lm.ico");
         if (installed) fs::rename("lettermaze-48.png", iconPath);
         s.iconPath = iconPath;
         s.run();
