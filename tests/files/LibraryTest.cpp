@@ -41,18 +41,17 @@ constexpr float kTop = 0.99999994f;  // the largest draw
 // A list is a name line, word lines taken exactly as read, and a line that is exactly [END];
 // a line ends at CR LF or a lone CR. A file ending inside a list keeps its words uncounted.
 TEST(LibraryLoad, readsEachListIntoTheMenuAndItsWordsAsRead) {
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
-        {"", "off:(-);"},
-        {"  Farm animals \r\nCOW\r\npig\r\n HEN \r\n[END]\r\nFruit\r\nFIG\r\n[END]\r\n\r\n",
+        {"", "off:(-);"}, {lines("Fruit/FIG/PEAR/[END]/Trees"), "Fruit(2)FIG\rPEAR\r;"},
+        {lines("  Farm animals /COW/pig/ HEN /[END]/Fruit/FIG/[END]//"),
          "Farm animals(3)COW\rpig\r HEN \r;Fruit(1)FIG\r;"},
-        {"Fruit\r\nFIG\r\nPEAR\r\n[END]\r\nTrees", "Fruit(2)FIG\rPEAR\r;"},
-        {"Fruit\r\nFIG\r\n[END]\r\n\r\nTrees\r\n[END]\r\n[END]\r\n[END]\r\n",
-         "Fruit(1)FIG\r;(1)Trees\r;[END](0);"},
-        {"Fruit\r\n[end]\r\n [END]\r\n[END] \r\n[END]", "Fruit(3)[end]\r [END]\r[END] \r;"},
+        {lines("Fruit/FIG/[END]//Trees/[END]/[END]/[END]/"), "Fruit(1)FIG\r;(1)Trees\r;[END](0);"},
+        {lines("Fruit/[end]/ [END]/[END] /[END]"), "Fruit(3)[end]\r [END]\r[END] \r;"},
         {"Birds\rOWL\r\nEMU\nKIWI\r[END]\rTrees\r\n\nOAK\r\n[END]\r\n",
          "Birds(2)OWL\rEMU\nKIWI\r;Trees(1)\nOAK\r;"},
-        {"Fruit\r\nFIG\r\n[END]\r\nTrees\r\nOAK\r\nASH", "Fruit(1)FIG\r;Trees(-)OAK\rASH\r;"},
-    };
+        {lines("Fruit/FIG/[END]/Trees/OAK/ASH"), "Fruit(1)FIG\r;Trees(-)OAK\rASH\r;"}};
+    // clang-format on
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(menu(bytes), expected) << bytes;
 }
 
@@ -159,18 +158,16 @@ TEST(LibraryChoice, theQuestionOffersTheCountAtMostSixty) {
 TEST(PasteNewWords, keepsThePiecesOfTwoOrMoreLettersBetweenSpacesOnNewLines) {
     // clang-format off
     const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"cat", "apple, banana; cherry!", "CAT\r\nAPPLE\r\nBANANA\r\nCHERRY\r\n"},
-        {"", "Tea for 2", "TEA\r\nFOR\r\n"}, {"", "It's a dog", "ITS\r\nDOG\r\n"},
-        {"", "x-ray apple,pear", "XRAY\r\nAPPLEPEAR\r\n"}, {"", "ab\tcd", "AB\tCD\r\n"},
+        {"cat", "apple, banana; cherry!", lines("CAT/APPLE/BANANA/CHERRY/")},
+        {"", "Tea for 2", lines("TEA/FOR/")}, {"", "It's a dog", lines("ITS/DOG/")},
+        {"", "x-ray apple,pear", lines("XRAY/APPLEPEAR/")}, {"", "ab\tcd", lines("AB\tCD/")},
         {"", "a! b/ c0 d9 e: f@ g[ h` i{ j~ k\xA3 l\xAC", ""},
-        {"CAT\r\n\r\n", "a 1 ! b", "CAT\r\n"},
-        {"", "a\x7F b\xA2", "A\x7F\r\nB\xA2\r\n"},
-        {"", "caf\xE9 na\xEFve", "CAF\xC9\r\nNA\xCFVE\r\n"},
-        {"", "ONE\r\nTWO\r\nTHREE", "ONE\r\nTWO\r\nTHREE\r\n"},
-        {"CAT\r\n\r\n\r\n", "DOG", "CAT\r\nDOG\r\n"},
-        {"CAT\n", "one\ntwo\nthree\n", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n\r\n"},
-        {"CAT \r\n\r\n\n\r", "one\rtwo\rthree", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n"},
-        {"", "CAT \r\n DOG", "CAT\r\n\r\n\r\nDOG\r\n"}};
+        {"", "a\x7F b\xA2", lines("A\x7F/B\xA2/")}, {"", "CAT \r\n DOG", lines("CAT///DOG/")},
+        {lines("CAT//"), "a 1 ! b", lines("CAT/")}, {lines("CAT///"), "DOG", lines("CAT/DOG/")},
+        {"", "caf\xE9 na\xEFve", lines("CAF\xC9/NA\xCFVE/")},
+        {"", "ONE\r\nTWO\r\nTHREE", lines("ONE/TWO/THREE/")},
+        {"CAT\n", "one\ntwo\nthree\n", lines("CAT/ONE/TWO/THREE//")},
+        {"CAT \r\n\r\n\n\r", "one\rtwo\rthree", lines("CAT/ONE/TWO/THREE/")}};
     // clang-format on
     for (const auto& [box, clipboard, after] : cases) {
         WindowState window;
