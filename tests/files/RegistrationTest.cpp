@@ -159,6 +159,8 @@ TEST(registerFileType, rebuildsTheDesktopsDatabasesOnlyWhenTheirInputsChanged) {
     EXPECT_EQ(ran(""), mime);
     EXPECT_EQ(ran("/p"), desktop);
     EXPECT_EQ(ran("/p", "Puzzle"), mime);
+    FileSizeLimit full(16);  // a file that cannot be written counts as unchanged
+    EXPECT_EQ(ran("/q"), "");
 }
 
 TEST(registrationEnvFor, followsAbsoluteXdgVariablesElseDefaultsUnderHome) {
