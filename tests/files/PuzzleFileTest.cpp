@@ -95,18 +95,22 @@ TEST(loadPuzzle, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
         {"0.4/", row, kSample}, {"1E300/", row, kSample}, {"4/", row, kSample},
     };
     // clang-format on
-    for (const auto& [file, why, expected] : cases) {
-        Puzzle p = samplePuzzle();
-        FakeHost host;
-        const LoadResult r = loadPuzzle(p, host, lines(file), LoadLimits{3});
-        EXPECT_EQ(r.reason.substr(0, why.size()), why) << file;
-        EXPECT_EQ(summary(p).substr(0, expected.size()), expected) << file;  // the rest is kept
-        // Shown when loaded, and in play unless it has no hidden words; else as it was.
-        const bool loaded = why.empty(), inPlay = !loaded || p.hiddenWords.count() > 0;
-        EXPECT_EQ(std::tuple(r.loaded(), p.shown, p.inPlay), std::tuple(loaded, loaded, inPlay));
-        // The old format alone gets a message.
-        EXPECT_EQ(host.log.at(1), why == old ? "message " + old + "|Lettermaze" : "idle") << file;
-    }
+    for (const auto& [file, why, expected] : cases)
+        for (const bool was : {false, true}) {  // in play before the load
+            SCOPED_TRACE(file);
+            Puzzle p = samplePuzzle();
+            p.inPlay = was;
+            FakeHost host;
+            const LoadResult r = loadPuzzle(p, host, lines(file), LoadLimits{3});
+            const bool loaded = why.empty();
+            EXPECT_EQ(r.reason.substr(0, why.size()), why);
+            EXPECT_EQ(summary(p).substr(0, expected.size()), expected);  // the rest is kept
+            // Shown when loaded, and in play when it has hidden words; else as it was.
+            EXPECT_EQ(std::tuple(r.loaded(), p.shown, p.inPlay),
+                      std::tuple(loaded, loaded, loaded ? p.hiddenWords.count() > 0 : was));
+            // The old format alone gets a message.
+            EXPECT_EQ(host.log.at(1), why == old ? "message " + old + "|Lettermaze" : "idle");
+        }
 }
 
 // Every section in order, CR LF after each line; a number has a space (or its minus sign)
