@@ -4,12 +4,12 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -18,31 +18,25 @@ namespace lettermaze::testing {
 // A fresh empty folder, removed with everything in it at the end of the test.
 class TempDir {
   public:
-    TempDir() {
-        std::string t =
-            (std::filesystem::temp_directory_path() / "lettermaze-test-XXXXXX").string();
-        path_ = ::mkdtemp(t.data());
-    }
+    TempDir() { ::mkdtemp(path_.data()); }
     ~TempDir() {
         std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path_, ec);
     }
     TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     // Every name in the folder, sorted.
     std::vector<std::string> names() const {
-        std::set<std::string> out;
+        std::vector<std::string> out;
         for (const auto& e : std::filesystem::directory_iterator(path_))
-            out.insert(e.path().filename().string());
-        return {out.begin(), out.end()};
+            out.push_back(e.path().filename());
+        std::ranges::sort(out);
+        return out;
     }
 
   private:
-    std::string path_;
+    std::string path_ = std::filesystem::temp_directory_path() / "lettermaze-test-XXXXXX";
 };
 
 inline std::string readFile(const std::filesystem::path& path) {
@@ -58,12 +52,9 @@ inline void writeFile(const std::filesystem::path& path, const std::string& byte
 // What a shell command prints on its standard output.
 inline std::string commandOutput(const std::string& commandLine) {
     std::string out;
-    if (FILE* pipe = ::popen((commandLine + " 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
-        ::pclose(pipe);
-    }
+    FILE* pipe = ::popen((commandLine + " 2>/dev/null").c_str(), "r");
+    for (int c; pipe && (c = std::fgetc(pipe)) != EOF;) out += static_cast<char>(c);
+    if (pipe) ::pclose(pipe);
     return out;
 }
 
@@ -84,20 +75,16 @@ class EnvVar {
 // Makes writes past a size fail for one test, part-way, as a full disk would (even for root).
 class FileSizeLimit {
   public:
-    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);  // such a write fails rather than ending the program
         ::getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit small = old_;
-        small.rlim_cur = bytes;
+        const rlimit small{bytes, old_.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &small);
     }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, handler_);
-    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &old_); }
 
   private:
     rlimit old_{};
-    void (*handler_)(int);
 };
 
 }  // namespace lettermaze::testing

@@ -26,10 +26,11 @@ std::string menu(const std::string& bytes) {
     return s;
 }
 
+// A list of distinct words WAA, WAB, ... in library order.
 std::string listText(const std::string& name, int words) {
     std::string s = name + "\r\n";
-    for (int i = 0; i < words; ++i) s += std::string{'W', char('A' + i / 26), char('A' + i % 26)};
-    return std::regex_replace(s, std::regex("(W..)"), "$1\r\n") + "[END]\r\n";
+    for (int i = 0; i < words; ++i) s += {'W', char('A' + i / 26), char('A' + i % 26), '\r', '\n'};
+    return s + "[END]\r\n";
 }
 
 const std::string kTen = lines("ANT/BEE/CAT/DOG/EMU/FOX/GNU/HEN/IBIS/JAY/");
@@ -40,18 +41,17 @@ constexpr float kTop = 0.99999994f;  // the largest draw
 // A list is a name line, word lines taken exactly as read, and a line that is exactly [END];
 // a line ends at CR LF or a lone CR. A file ending inside a list keeps its words uncounted.
 TEST(LibraryLoad, readsEachListIntoTheMenuAndItsWordsAsRead) {
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
-        {"", "off:(-);"},
-        {"  Farm animals \r\nCOW\r\npig\r\n HEN \r\n[END]\r\nFruit\r\nFIG\r\n[END]\r\n\r\n",
+        {"", "off:(-);"}, {lines("Fruit/FIG/PEAR/[END]/Trees"), "Fruit(2)FIG\rPEAR\r;"},
+        {lines("  Farm animals /COW/pig/ HEN /[END]/Fruit/FIG/[END]//"),
          "Farm animals(3)COW\rpig\r HEN \r;Fruit(1)FIG\r;"},
-        {"Fruit\r\nFIG\r\nPEAR\r\n[END]\r\nTrees", "Fruit(2)FIG\rPEAR\r;"},
-        {"Fruit\r\nFIG\r\n[END]\r\n\r\nTrees\r\n[END]\r\n[END]\r\n[END]\r\n",
-         "Fruit(1)FIG\r;(1)Trees\r;[END](0);"},
-        {"Fruit\r\n[end]\r\n [END]\r\n[END] \r\n[END]", "Fruit(3)[end]\r [END]\r[END] \r;"},
+        {lines("Fruit/FIG/[END]//Trees/[END]/[END]/[END]/"), "Fruit(1)FIG\r;(1)Trees\r;[END](0);"},
+        {lines("Fruit/[end]/ [END]/[END] /[END]"), "Fruit(3)[end]\r [END]\r[END] \r;"},
         {"Birds\rOWL\r\nEMU\nKIWI\r[END]\rTrees\r\n\nOAK\r\n[END]\r\n",
          "Birds(2)OWL\rEMU\nKIWI\r;Trees(1)\nOAK\r;"},
-        {"Fruit\r\nFIG\r\n[END]\r\nTrees\r\nOAK\r\nASH", "Fruit(1)FIG\r;Trees(-)OAK\rASH\r;"},
-    };
+        {lines("Fruit/FIG/[END]/Trees/OAK/ASH"), "Fruit(1)FIG\r;Trees(-)OAK\rASH\r;"}};
+    // clang-format on
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(menu(bytes), expected) << bytes;
 }
 
@@ -72,8 +72,6 @@ TEST(LibraryLoad, counterOverflowEndsTheLoad) {
 // shipped library, whose lists are complete and hold capital words only.
 TEST(startUp, registersTheTypeOpensTheCommandLinesPuzzleAndLoadsTheLibrary) {
     TempDir dir;
-    std::filesystem::copy_file(std::string(LETTERMAZE_SOURCE_DIR) + "/data/" + kLibraryFileName,
-                               dir.file(kLibraryFileName));
     ASSERT_TRUE(savePuzzleFile(samplePuzzle(), dir.file("p.lm")));
     Puzzle p;
     p.findingAll = true;
@@ -81,7 +79,8 @@ TEST(startUp, registersTheTypeOpensTheCommandLinesPuzzleAndLoadsTheLibrary) {
     FakeHost host;
     bool seeded = false;
     const RegistrationEnv env{dir.path(), "lettermaze", "", dir.file("data"), ""};
-    startUp(p, window, host, dir.file("p.lm"), {env, dir.path(), [&] { seeded = true; }});
+    const std::string shipped = std::string(LETTERMAZE_SOURCE_DIR) + "/data";
+    startUp(p, window, host, dir.file("p.lm"), {env, shipped, [&] { seeded = true; }});
     EXPECT_TRUE(seeded && p.shown && !p.findingAll);
     EXPECT_EQ(p.hiddenWords.items(), (Words{"CAT", "OWL"}));
     EXPECT_TRUE(std::filesystem::exists(dir.file("data/applications/lettermaze.desktop")));
@@ -95,44 +94,40 @@ TEST(startUp, registersTheTypeOpensTheCommandLinesPuzzleAndLoadsTheLibrary) {
 // kept in library order, one draw for each word left out; an empty word box is filled without
 // asking, else, with the words shown selected, Yes replaces, No adds and Cancel keeps them.
 TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
-    const struct {
-        std::string box, answer;
-        Answer reply;
-        std::vector<float> draws;
-        std::string expected;
-    } cases[] = {
+    using Draws = std::vector<float>;
+    // clang-format off
+    const std::tuple<std::string, std::string, Answer, Draws, std::string> cases[] = {
         {"OLD\r\n", "1.99", Answer::Yes, {}, "OLD\r\n"},
         {"OLD\r\n", "text", Answer::Yes, {}, "OLD\r\n"},
         {"", "7.9", Answer::Yes, {0, 0.99f, 0.5f}, lines("BEE/CAT/DOG/EMU/GNU/HEN/IBIS//")},
-        {"\r\n\r\n", "2", Answer::Yes, std::vector<float>(8, kTop), "ANT\r\nBEE\r\n\r\n"},
+        {"\r\n\r\n", "2", Answer::Yes, Draws(8, kTop), "ANT\r\nBEE\r\n\r\n"},
         {"", "500", Answer::Yes, {}, kTen + "\r\n"},
         {"OLD\r\nWORDS", "10", Answer::Cancel, {}, "OLD\r\nWORDS"},
         {"OLD\r\n", "10", Answer::Yes, {}, kTen + "\r\n"},
-        {"OLD \r\n\r\n\n", "10", Answer::No, {}, "OLD\r\n" + kTen + "\r\n"},
-    };
-    for (const auto& c : cases) {
+        {"OLD \r\n\r\n\n", "10", Answer::No, {}, "OLD\r\n" + kTen + "\r\n"}};
+    // clang-format on
+    for (const auto& [box, answer, reply, draws, expected] : cases) {
         WindowState window;
         loadLibraryText(window, "Animals\r\n" + kTen + "[END]\r\n");
-        window.wordText = c.box;
+        window.wordText = box;
         FakeHost host;
-        host.inputs = {c.answer};
-        host.answers = {c.reply};
-        std::string selected;  // the box's selection at each request
-        host.watch = [&](const std::string&) {
-            selected += std::to_string(window.wordSelectionStart) + "+" +
-                        std::to_string(window.wordSelectionLength) + " ";
+        host.inputs = {answer};
+        host.answers = {reply};
+        std::string asked;  // each request, with the box's selection as it is made
+        host.watch = [&](const std::string& request) {
+            asked += request + " " + std::to_string(window.wordSelectionStart) + "+" +
+                     std::to_string(window.wordSelectionLength) + ";";
         };
-        ScriptedRandom random(c.draws);
+        ScriptedRandom random(draws);
         addWordsFromList(window, host, random, 0);
-        EXPECT_EQ(window.wordText, c.expected) << c.answer;
-        EXPECT_EQ(random.draws, static_cast<int>(c.draws.size()));
-        Words log = {"input Enter number of Animals to use:|10 Animals available.|10"};
-        if (!c.box.starts_with("\r") && !c.box.empty() && c.answer.size() == 2)
-            log.insert(log.end(), {"events", "choose Do you want to replace the words already "
-                                             "entered?|Add to current words or replace them?"});
-        EXPECT_EQ(host.log, log);
-        const std::string all = "0+" + std::to_string(c.box.size()) + " ";
-        EXPECT_EQ(selected, "0+0 " + (log.size() > 1 ? all + all : ""));
+        EXPECT_EQ(window.wordText, expected) << answer;
+        EXPECT_EQ(random.draws, static_cast<int>(draws.size()));
+        const std::string all = " 0+" + std::to_string(box.size()) + ";";
+        const bool asks = !box.starts_with("\r") && !box.empty() && answer.size() == 2;
+        EXPECT_EQ(asked, "input 0+0;" + (asks ? "events" + all + "choose" + all : "")) << answer;
+        EXPECT_EQ(host.count("choose Do you want to replace the words already entered?|Add to "
+                             "current words or replace them?"),
+                  asks);
     }
 }
 
@@ -161,37 +156,27 @@ TEST(LibraryChoice, theQuestionOffersTheCountAtMostSixty) {
 // digits, which join the letters around them; spaces split it, pieces of one character go, and
 // line breaks of any kind stay.
 TEST(PasteNewWords, keepsThePiecesOfTwoOrMoreLettersBetweenSpacesOnNewLines) {
-    const struct {
-        std::string box, clipboard, after;
-    } cases[] = {
-        {"CAT", "apple, banana; cherry!", "CAT\r\nAPPLE\r\nBANANA\r\nCHERRY\r\n"},
-        {"", "Tea for 2", "TEA\r\nFOR\r\n"},
-        {"", "It's a dog", "ITS\r\nDOG\r\n"},
-        {"", "x-ray apple,pear", "XRAY\r\nAPPLEPEAR\r\n"},
+    // clang-format off
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"cat", "apple, banana; cherry!", lines("CAT/APPLE/BANANA/CHERRY/")},
+        {"", "Tea for 2", lines("TEA/FOR/")}, {"", "It's a dog", lines("ITS/DOG/")},
+        {"", "x-ray apple,pear", lines("XRAY/APPLEPEAR/")}, {"", "ab\tcd", lines("AB\tCD/")},
         {"", "a! b/ c0 d9 e: f@ g[ h` i{ j~ k\xA3 l\xAC", ""},
-        {"", "a\x7F b\xA2", "A\x7F\r\nB\xA2\r\n"},
-        {"", "ONE\r\nTWO\r\nTHREE", "ONE\r\nTWO\r\nTHREE\r\n"},
-        {"CAT\n", "one\ntwo\nthree\n", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n\r\n"},
-        {"CAT \r\n\r\n\n\r", "one\rtwo\rthree", "CAT\r\nONE\r\nTWO\r\nTHREE\r\n"},
-        {"", "CAT \r\n DOG", "CAT\r\n\r\n\r\nDOG\r\n"},
-        {"", "CAT \n DOG", "CAT\r\n\r\n\r\nDOG\r\n"},
-        {"CAT\r\n\r\n\r\n", "DOG", "CAT\r\nDOG\r\n"},
-        {"", "caf\xE9 na\xEFve", "CAF\xC9\r\nNA\xCFVE\r\n"},
-        {"", "ab\tcd", "AB\tCD\r\n"},
-        {"CAT\r\n\r\n", "a 1 ! b", "CAT\r\n"},
-        {"CAT", "", "CAT\r\n"},
-    };
-    for (const auto& c : cases) {
+        {"", "a\x7F b\xA2", lines("A\x7F/B\xA2/")}, {"", "CAT \r\n DOG", lines("CAT///DOG/")},
+        {lines("CAT//"), "a 1 ! b", lines("CAT/")}, {lines("CAT///"), "DOG", lines("CAT/DOG/")},
+        {"", "caf\xE9 na\xEFve", lines("CAF\xC9/NA\xCFVE/")},
+        {"", "ONE\r\nTWO\r\nTHREE", lines("ONE/TWO/THREE/")},
+        {"CAT\n", "one\ntwo\nthree\n", lines("CAT/ONE/TWO/THREE//")},
+        {"CAT \r\n\r\n\n\r", "one\rtwo\rthree", lines("CAT/ONE/TWO/THREE/")}};
+    // clang-format on
+    for (const auto& [box, clipboard, after] : cases) {
         WindowState window;
-        window.wordText = c.box;
+        window.wordText = box;
         window.wordSelectionStart = 3;
         FakeHost host;
-        host.setClipboardText(c.clipboard);
+        host.setClipboardText(clipboard);
         pasteNewWords(window, host);
-        EXPECT_EQ(window.wordText + std::to_string(window.wordSelectionStart), c.after + "0")
-            << c.clipboard;
+        EXPECT_EQ(window.wordText + std::to_string(window.wordSelectionStart), after + "0")
+            << clipboard;
     }
-    WindowState window;
-    appendWords(window, "dog\r\n");
-    EXPECT_EQ(window.wordText, "DOG\r\n");
 }

@@ -53,9 +53,10 @@ const std::string k2x3 = "ABC/DEF/|1,2,3,4,5,6,|";
 // colour that starts with an upper-case W or Y and has three characters or more is a colour
 // name of the first version, which gets the old-format message.
 TEST(loadPuzzle, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
-    const struct {
-        std::string file, why, expected;
-    } cases[] = {
+    const std::string row = "line 1: the row count must be 1 to 3", old = kOldFormatMessage,
+                      ab7 = "AB/|7,w,|" + kRecords;
+    // clang-format off
+    const std::tuple<std::string, std::string, std::string> cases[] = {
         {k2x3File + "BE/AD/E/CF/E/AD/1/1/1/2/BE/2/1/2/2/E/", "",
          k2x3 + "AD,BE,|CF,|AD 1 1 1 2;BE 2 1 2 2;"},
         // Sizes round half to even; short letter lines leave cells empty, long ones are cut;
@@ -77,55 +78,50 @@ TEST(loadPuzzle, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
         // its commas and line ends (each still counted) and drops the rest of its field.
         {" 1 , 2 /\"A,\" x\n1,\"2\"\rE,E/", "", "A,/|1,2,|||"},
         {" 1 , 1 /\"A\nB\rC/\" x\n1\rE", "line 7: the file ends in the found words", "A/|1,|||"},
-        {k2x3File + "AD/BE/E/E/AD/ 1 / 1 / 1 / 2 /", "line 20: the file ends in the placement "
-         "records", k2x3 + "AD,BE,||AD 1 1 1 2;- - - - -;"},
+        {k2x3File + "AD/BE/E/E/AD/ 1 / 1 / 1 / 2 /",
+         "line 20: the file ends in the placement records", k2x3 + "AD,BE,||AD 1 1 1 2;- - - - -;"},
         {k2x3File + "ZED/AD/E/CF/", "line 15: the file ends in the found words",
          k2x3 + "AD,ZED,|CF,|" + kRecords.substr(kRecords.find("CAT 1"))},
         {k2x3File + "ZED/", "line 12: the file ends in the hidden words", k2x3 + "ZED,||"},
         {" 1 / 2 /AB/ 7 / 2147483648 /E/E/", "line 5: the colour \"2147483648 \" is out of range",
-         "AB/|7,w,|" + kRecords},
-        {" 1 / 2 /AB/ 7 /  Wxy/E/E/", kOldFormatMessage, "AB/|7,w,|" + kRecords},
-        {" 1 / 2 /AB/ 7 /Yes/E/E/", kOldFormatMessage, "AB/|7,w,|" + kRecords},
+         ab7},
+        {" 1 / 2 /AB/ 7 /  Wxy/E/E/", old, ab7}, {" 1 / 2 /AB/ 7 /Yes/E/E/", old, ab7},
         {" 2 / 2 /QR/", "line 4: the file ends in the letters",
          "QR/DO/|w,w,8454143,8454143,|" + kRecords},
         {" 3 / 4 /", "line 2: the column count must be 1 to 3", "CATX/DOGY/OWL\xC9/|"},
-        {" 3 / 0 /", "line 2: the column count", "CATX/DOGY/OWL\xC9/|"},
-        {" 2 / 1 /A/", "line 4: the file ends in the letters", "A/D/|"},
         {" 2 / 1 /A/B/1/", "line 6: the file ends in the colours", "A/B/|1,8454143,|"},
+        // A bad row count stops the load before anything is replaced.
+        {" 0 /", row, kSample}, {"-3/", row, kSample}, {"/", row, kSample}, {"X/", row, kSample},
+        {"0.4/", row, kSample}, {"1E300/", row, kSample}, {"4/", row, kSample},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        Puzzle p = samplePuzzle();
-        p.shown = false;
-        FakeHost host;
-        const LoadResult r = loadPuzzle(p, host, lines(c.file), LoadLimits{3});
-        EXPECT_EQ(r.loaded(), c.why.empty()) << r.reason;
-        EXPECT_EQ(r.reason.substr(0, c.why.size()), c.why);
-        EXPECT_EQ(summary(p).substr(0, c.expected.size()), c.expected);  // the rest is kept
-        EXPECT_EQ(p.shown, c.why.empty());
-        const bool old = c.why == kOldFormatMessage;
-        EXPECT_EQ(host.log, (old ? Words{"busy", "message " + c.why + "|Lettermaze", "idle"}
-                                 : Words{"busy", "idle"}));
-    }
-    for (const std::string count : {" 0 ", "-3", "", "X", "0.4", "1E300", "4"})
-        for (bool active : {true, false}) {
+    // clang-format on
+    for (const auto& [file, why, expected] : cases)
+        for (const bool was : {false, true}) {  // in play before the load
+            SCOPED_TRACE(file);
             Puzzle p = samplePuzzle();
-            p.inPlay = active;
+            p.inPlay = was;
             FakeHost host;
-            const LoadResult r = loadPuzzle(p, host, lines(count + "/ 3 /"), LoadLimits{3});
-            EXPECT_EQ(r.reason, "line 1: the row count must be 1 to 3") << count;
-            EXPECT_EQ(summary(p) + std::to_string(p.inPlay), kSample + std::to_string(active));
+            const LoadResult r = loadPuzzle(p, host, lines(file), LoadLimits{3});
+            const bool loaded = why.empty();
+            EXPECT_EQ(r.reason.substr(0, why.size()), why);
+            EXPECT_EQ(summary(p).substr(0, expected.size()), expected);  // the rest is kept
+            // Shown when loaded, and in play when it has hidden words; else as it was.
+            EXPECT_EQ(std::tuple(r.loaded(), p.shown, p.inPlay),
+                      std::tuple(loaded, loaded, loaded ? p.hiddenWords.count() > 0 : was));
+            // The old format alone gets a message.
+            EXPECT_EQ(host.log.at(1), why == old ? "message " + old + "|Lettermaze" : "idle");
         }
 }
 
 // Every section in order, CR LF after each line; a number has a space (or its minus sign)
 // before it and a space after it, up to fifteen digits and no zero before the point.
 TEST(puzzleFileText, writesEverySectionInOrderWithNumbersInTheirOldForm) {
-    const std::string white = " 16777215 /", yellow = " 8454143 /";
-    EXPECT_EQ(puzzleFileText(samplePuzzle()),
-              lines(" 3 / 4 /CATX/DOGY/OWL\xC9/" + white + white + white + white + yellow + yellow +
-                    yellow + white + white + white + white + "-5 /CAT/OWL/E/DOG/E/CAT/ 1 / 1 / 3 "
-                    "/ 1 /DOG/ 1 / 2 / 3 / 2 /OWL/ 1 / 3 / 3 / 3 //////E/"));
+    const std::string w = " 16777215 /", y = " 8454143 /";
+    EXPECT_EQ(
+        puzzleFileText(samplePuzzle()),
+        lines(" 3 / 4 /CATX/DOGY/OWL\xC9/" + w + w + w + w + y + y + y + w + w + w + w +
+              "-5 /CAT/OWL/E/DOG/E/CAT/ 1 / 1 / 3 / 1 /DOG/ 1 / 2 / 3 / 2 /OWL/ 1 / 3 / 3 / 3 "
+              "//////E/"));
     Puzzle p = blankPuzzle(1, 2);
     p.grid.setColourAt(0, 0, 0);
     p.grid.setColourAt(0, 1, -2147483647 - 1);
@@ -135,9 +131,9 @@ TEST(puzzleFileText, writesEverySectionInOrderWithNumbersInTheirOldForm) {
                                        "CD/ 1E+20 / 123456789012 / .123456789012346 //E/"));
 }
 
-// Save asks where, offering the last name; a cancel writes nothing. Open reads the file back
-// whole, and saving what was opened writes the same bytes again.
-TEST(savePuzzle, saveThenOpenRestoresEverythingAndACancelWritesNothing) {
+// Save asks where, offering the last name, and writes the puzzle's file; Open reads it back
+// whole. A cancelled dialog changes nothing but the name kept for the next one.
+TEST(savePuzzle, saveThenOpenRestoresEverythingAndACancelChangesNothing) {
     WindowState window;
     TempDir dir;
     Puzzle saved = samplePuzzle(), opened;
@@ -150,34 +146,34 @@ TEST(savePuzzle, saveThenOpenRestoresEverythingAndACancelWritesNothing) {
     savePuzzle(saved, window, host);
     EXPECT_EQ(dir.names(), Words{});
     savePuzzle(saved, window, host);
-    EXPECT_EQ(window.dialogFileName, dir.file("round.lm"));
-    window.dialogFileName = "elsewhere.lm";
+    EXPECT_EQ(readFile(dir.file("round.lm")), puzzleFileText(saved));
     openPuzzle(opened, window, host);
+    openPuzzle(opened, window, host);  // cancelled
     const std::string dialog = " Lettermaze|*.lm|";
     EXPECT_EQ(host.log, (Words{"save" + dialog + "old.lm", "save" + dialog, "busy", "idle",
-                               "open" + dialog + "elsewhere.lm", "busy", "idle", "idle"}));
-    EXPECT_EQ(window.dialogFileName, dir.file("round.lm"));
+                               "open" + dialog + dir.file("round.lm"), "busy", "idle", "idle",
+                               "open" + dialog + dir.file("round.lm"), "idle"}));
+    EXPECT_EQ(window.dialogFileName, "");
     saved.placements = {saved.placements[0], {"", 0.0, 0.0, 0.0, 0.0}, saved.placements[2]};
     EXPECT_EQ(summary(opened), summary(saved));
     EXPECT_TRUE(saved.shown && opened.shown && opened.inPlay);
-    ASSERT_TRUE(savePuzzleFile(opened, dir.file("again.lm")));
-    EXPECT_EQ(readFile(dir.file("again.lm")), puzzleFileText(saved));
 }
 
-// Open ignores names of fewer than four characters once trimmed of spaces; a missing file, a
-// folder or a cancelled dialog fail quietly; a name is the file system's bytes.
+// Open ignores names of fewer than four characters once trimmed of spaces; a missing file or
+// a folder fail quietly; a name is the file system's bytes.
 TEST(openPuzzleFile, shortNamesAreIgnoredAndFailuresAreQuiet) {
     WindowState window;
     TempDir dir;
     Puzzle five = samplePuzzle();
     five.grid.setRowCount(5);
-    for (const char* name : {"p.l", "ab", "x", "p.lm", "noext", "caf\xC3\xA9\xE2\x82\xAC.lm"})
+    for (const char* name : {"p.lm", "noext", "caf\xC3\xA9\xE2\x82\xAC.lm"})
         writeFile(dir.file(name), puzzleFileText(five));
-    const auto cwd = fs::current_path();
-    fs::current_path(dir.path());
+    // clang-format off
     const std::pair<std::string, int> cases[] = {
-        {"p.l", -1}, {"  p.l  ", -1}, {" x ", -1}, {"", -1}, {" p.lm ", 5}, {"noext", 5},
-        {dir.file("caf\xC3\xA9\xE2\x82\xAC.lm"), 5}, {dir.file("missing.lm"), 0}, {dir.path(), 0}};
+        {"p.l", -1}, {"  p.l  ", -1}, {"", -1}, {" " + dir.file("p.lm") + " ", 5},
+        {dir.file("noext"), 5}, {dir.file("caf\xC3\xA9\xE2\x82\xAC.lm"), 5},
+        {dir.file("missing.lm"), 0}, {dir.path(), 0}};
+    // clang-format on
     for (const auto& [name, rows] : cases) {
         Puzzle p = samplePuzzle();
         const auto revision = p.grid.revision();
@@ -187,46 +183,36 @@ TEST(openPuzzleFile, shortNamesAreIgnoredAndFailuresAreQuiet) {
         EXPECT_EQ(p.grid.rowCount() * 10 + p.shown, (rows == 5 ? 50 : 30) + (rows != 0)) << name;
         EXPECT_EQ(host.log, (rows < 0 ? Words{} : Words{"busy", "idle"})) << name;
     }
-    fs::current_path(cwd);
-    Puzzle p = samplePuzzle();
-    window.dialogFileName = "last.lm";
-    FakeHost host;
-    openPuzzle(p, window, host);  // cancelled
-    EXPECT_EQ(window.dialogFileName + "|" + std::to_string(p.shown), "|1");
-    EXPECT_EQ(host.log, (Words{"open Lettermaze|*.lm|last.lm", "idle"}));
 }
 
 // A save replaces the earlier file whole, with a new file renamed over it that takes its
 // permissions, owner and group; through a link it writes the link's target. A write that fails
 // part-way, as on a full disk, leaves the earlier file as it was. No temporary file is left.
 TEST(replaceFile, replacesTheEarlierFileWholeKeepingItsRightsOrLeavesItAsItWas) {
-    const uid_t other = ::geteuid() == 0 ? 65534 : ::geteuid();  // root can give files away
-    const struct {
-        bool link;
-        uid_t owner;
-        gid_t group;
-        std::size_t limit;
-    } cases[] = {{false, ::geteuid(), ::getegid(), 0}, {true, other, ::getegid(), 0},
-                 {false, ::geteuid(), other == ::geteuid() ? ::getegid() : other, 0},
-                 {false, ::geteuid(), ::getegid(), 4096}};
-    for (const auto& c : cases) {
+    const uid_t me = ::geteuid(), other = me == 0 ? 65534 : me;  // root can give files away
+    const gid_t g = ::getegid();
+    // clang-format off
+    for (const auto& [link, owner, group, limit] :
+         {std::tuple<bool, uid_t, gid_t, rlim_t>{false, me, g, 0}, {true, other, g, 0},
+          {false, me, other == me ? g : other, 0}, {false, me, g, 4096}}) {
+        // clang-format on
         TempDir dir;
         const std::string target = dir.file("real.lm"), earlier(100000, 'x'), bytes(20000, 'n');
         writeFile(target, earlier);
-        ASSERT_EQ(::chmod(target.c_str(), 0604) + ::chown(target.c_str(), c.owner, c.group), 0);
-        if (c.link) fs::create_symlink("real.lm", dir.file("link.lm"));
-        struct stat before {}, after {};
+        ASSERT_EQ(::chmod(target.c_str(), 0604) + ::chown(target.c_str(), owner, group), 0);
+        if (link) fs::create_symlink("real.lm", dir.file("link.lm"));
+        struct stat before {
+        }, after{};
         ::stat(target.c_str(), &before);
         {
-            std::optional<FileSizeLimit> full;
-            if (c.limit) full.emplace(c.limit);
-            EXPECT_EQ(replaceFile(dir.file(c.link ? "link.lm" : "real.lm"), bytes), !c.limit);
+            FileSizeLimit full(limit ? limit : RLIM_INFINITY);
+            EXPECT_EQ(replaceFile(dir.file(link ? "link.lm" : "real.lm"), bytes), !limit);
         }
         ::stat(target.c_str(), &after);
-        EXPECT_EQ(readFile(target), c.limit ? earlier : bytes);
-        EXPECT_EQ(after.st_ino != before.st_ino, !c.limit);  // replaced, not rewritten in place
+        EXPECT_EQ(readFile(target), limit ? earlier : bytes);
+        EXPECT_EQ(after.st_ino != before.st_ino, !limit);  // replaced, not rewritten in place
         EXPECT_EQ(std::tuple(after.st_mode & 07777, after.st_uid, after.st_gid),
-                  std::tuple(0604u, c.owner, c.group));
-        EXPECT_EQ(dir.names(), (c.link ? Words{"link.lm", "real.lm"} : Words{"real.lm"}));
+                  std::tuple(0604u, owner, group));
+        EXPECT_EQ(dir.names(), (link ? Words{"link.lm", "real.lm"} : Words{"real.lm"}));
     }
 }
