@@ -54,20 +54,15 @@ colours = [int(v) for v in lm[2 + rows:2 + rows + rows * cols]]
 boxes = sorted((float(b[1]), float(b[0]), float(b[3]), float(b[2])) for b in re.findall(
     r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.)</word>',
     open(sys.argv[2], encoding='utf-8').read()) if b[4].isalpha())[:rows * cols]
-data = open(sys.argv[3], 'rb').read()
-_, w, h, _, pixels = data.split(maxsplit=4)
-w, scale = int(w), 100 / 72
-cell = (boxes[1][1] + boxes[1][3] - boxes[0][1] - boxes[0][3]) / 2
-wrong = 0
-for i, (y0, x0, y1, x1) in enumerate(boxes):
+_, w, h, _, pixels = open(sys.argv[3], 'rb').read().split(maxsplit=4)
+cell, scale = (boxes[1][1] + boxes[1][3] - boxes[0][1] - boxes[0][3]) / 2, 100 / 72
+def at(y0, x0, y1, x1):  # beside the letter, off it and off the word's line
     x, y = int(((x0 + x1) / 2 + 0.35 * cell) * scale), int(((y0 + y1) / 2 + 0.15 * cell) * scale)
-    got = tuple(pixels[3 * (y * w + x):3 * (y * w + x) + 3])
-    c = colours[i]
-    want = (c & 255, c >> 8 & 255, c >> 16 & 255)
-    if max(abs(a - b) for a, b in zip(got, want)) > 6:
-        wrong += 1
-        print(f'cell {i // cols},{i % cols}: {got} wanted {want}')
-sys.exit(wrong > 0 or sum(c != 16777215 for c in colours) < 10)
+    return tuple(pixels[3 * (y * int(w) + x):3 * (y * int(w) + x) + 3])
+wrong = [(i, at(*b), c) for i, (b, c) in enumerate(zip(boxes, colours))
+         if max(abs(p - q) for p, q in zip(at(*b), (c & 255, c >> 8 & 255, c >> 16 & 255))) > 6]
+print(*wrong, sep='\n')
+sys.exit(bool(wrong) or sum(c != 16777215 for c in colours) < 10)
 EOF
 
 # A record that no longer spells its word: said on stderr, and both sheets still print.
