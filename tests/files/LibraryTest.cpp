@@ -26,13 +26,6 @@ std::string menu(const std::string& bytes) {
     return s;
 }
 
-// A list of distinct words WAA, WAB, ... in library order.
-std::string listText(const std::string& name, int words) {
-    std::string s = name + "\r\n";
-    for (int i = 0; i < words; ++i) s += {'W', char('A' + i / 26), char('A' + i % 26), '\r', '\n'};
-    return s + "[END]\r\n";
-}
-
 const std::string kTen = lines("ANT/BEE/CAT/DOG/EMU/FOX/GNU/HEN/IBIS/JAY/");
 constexpr float kTop = 0.99999994f;  // the largest draw
 
@@ -129,26 +122,6 @@ TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
                              "current words or replace them?"),
                   asks);
     }
-}
-
-// The question names the list and offers its count, at most 60; the words drawn by a seeded
-// source are distinct and in order. A list cut short by the end of the file offers what it kept.
-TEST(LibraryChoice, theQuestionOffersTheCountAtMostSixty) {
-    WindowState window;
-    loadLibraryText(window, listText("Animals", 25) + listText("Trees", 60) +
-                                listText("Countries", 150) + "Fruit\r\nFIG\r\nOAK");
-    FakeHost host;
-    host.inputs = {"", "", "60"};
-    SeededRandom random(12345);
-    for (int i : {0, 1, 2, 3, 4, -1}) addWordsFromList(window, host, random, i);
-    const std::string enter = "input Enter number of ";
-    EXPECT_EQ(host.log, (Words{enter + "Animals to use:|25 Animals available.|25",
-                               enter + "Trees to use:|60 Trees available.|60",
-                               enter + "Countries to use:|150 Countries available.|60",
-                               enter + "Fruit to use:|2 Fruit available.|2"}));
-    const std::string& box = window.wordText;  // sixty words in library order, then a blank line
-    ASSERT_TRUE(std::regex_match(box, std::regex("(W[A-Z][A-Z]\r\n){60}\r\n")));
-    for (std::size_t at = 5; at < 300; at += 5) EXPECT_LT(box.substr(at - 5, 3), box.substr(at, 3));
 }
 
 // Words go on a new line after the box's text, trimmed of trailing spaces and line ends, and

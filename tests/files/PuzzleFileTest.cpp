@@ -159,32 +159,6 @@ TEST(savePuzzle, saveThenOpenRestoresEverythingAndACancelChangesNothing) {
     EXPECT_TRUE(saved.shown && opened.shown && opened.inPlay);
 }
 
-// Open ignores names of fewer than four characters once trimmed of spaces; a missing file or
-// a folder fail quietly; a name is the file system's bytes.
-TEST(openPuzzleFile, shortNamesAreIgnoredAndFailuresAreQuiet) {
-    WindowState window;
-    TempDir dir;
-    Puzzle five = samplePuzzle();
-    five.grid.setRowCount(5);
-    for (const char* name : {"p.lm", "noext", "caf\xC3\xA9\xE2\x82\xAC.lm"})
-        writeFile(dir.file(name), puzzleFileText(five));
-    // clang-format off
-    const std::pair<std::string, int> cases[] = {
-        {"p.l", -1}, {"  p.l  ", -1}, {"", -1}, {" " + dir.file("p.lm") + " ", 5},
-        {dir.file("noext"), 5}, {dir.file("caf\xC3\xA9\xE2\x82\xAC.lm"), 5},
-        {dir.file("missing.lm"), 0}, {dir.path(), 0}};
-    // clang-format on
-    for (const auto& [name, rows] : cases) {
-        Puzzle p = samplePuzzle();
-        const auto revision = p.grid.revision();
-        FakeHost host;
-        openPuzzleFile(p, window, host, name);
-        EXPECT_EQ(p.grid.revision() > revision, rows == 5) << name;  // the grid view repaints
-        EXPECT_EQ(p.grid.rowCount() * 10 + p.shown, (rows == 5 ? 50 : 30) + (rows != 0)) << name;
-        EXPECT_EQ(host.log, (rows < 0 ? Words{} : Words{"busy", "idle"})) << name;
-    }
-}
-
 // A save replaces the earlier file whole, with a new file renamed over it that takes its
 // permissions, owner and group; through a link it writes the link's target. A write that fails
 // part-way, as on a full disk, leaves the earlier file as it was. No temporary file is left.

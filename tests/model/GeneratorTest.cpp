@@ -142,22 +142,6 @@ TEST(Generator, keepsTheFirstBestOfAtMostTwentyAttemptsAndEveryRecordReadsTrue) 
     EXPECT_EQ(q.scratch.attemptsMade, 1);
 }
 
-// Level 0: no reversal, a draw up to 0.5 goes down and above it right. Each column's scan
-// draws its own first row, but a column whose rows all clash draws none; so EF skips row 1 of
-// column 2, which gets filler (0 draws A). A word typed twice is placed twice but listed once.
-TEST(Generator, placesEachWordAtTheFirstFreeStartOfItsScanAndListsItOnce) {
-    Creation run({"ABCD", "EF"}, 4, 4, 0);
-    ScriptedRandom rnd({0, 0, 0, 0, 0, 0, 0, 0.9f});
-    ASSERT_EQ(run.run(rnd), GenerateOutcome::Created);
-    EXPECT_EQ(run.p.placements, (PlacementList{PlacementRecord::placed("ABCD", 1, 1, 1, 4),
-                                               PlacementRecord::placed("EF", 2, 2, 2, 3)}));
-    EXPECT_EQ(gridLetters(run.p) + std::to_string(rnd.draws), "ABCDAEFAAAAAAAAA18");
-    Creation twice({"STOP", "POTS", "STOP", "SPOT"}, 12, 12, 2);
-    ASSERT_EQ(twice.run(21), GenerateOutcome::Created);
-    EXPECT_NE(twice.p.placements[0], twice.p.placements[2]);
-    EXPECT_EQ(twice.p.hiddenWords.items(), (Words{"SPOT", "STOP"}));
-}
-
 // Decoys come from level 4 and filler from the words' letters at level 3 and from level 5;
 // level 0 neither turns words round nor lays them along a diagonal. The direction is read from
 // a single-precision draw: down up to 0.5 - q, then each diagonal q, then right.

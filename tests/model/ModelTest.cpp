@@ -156,14 +156,6 @@ TEST(WindowRules, aboutAndOnlineHelpNameThePublisher) {
     EXPECT_EQ(windowCaption(), "Lettermaze from " + site);
 }
 
-TEST(Text1252, upperCasesAccentedLettersAndTheHighPairsOnlyAndTrimsSpacesOnly) {
-    // The division sign, sharp s and micro sign stay.
-    EXPECT_EQ(upper1252("ice cream \xE9\xE0\xFC\xF1\x9A\x9C\x9E\xFF \xF7\xDF\xB5"),
-              "ICE CREAM \xC9\xC0\xDC\xD1\x8A\x8C\x8E\x9F \xF7\xDF\xB5");
-    EXPECT_EQ(reverseText("STOP"), "POTS");
-    EXPECT_EQ(trimSpaces("  AB C  ") + "|" + trimSpaces("\tAB ") + trimSpaces("   "), "AB C|\tAB");
-}
-
 // A byte windows-1252 leaves undefined stands for the same code point; a lead byte without its
 // continuation, or a stray continuation, is one unknown character.
 TEST(Text1252, convertsToAndFromUtf8AndMarksWhatItCannotHoldWithAQuestionMark) {

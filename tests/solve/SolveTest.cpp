@@ -9,7 +9,6 @@
 #include "solve/Cheats.h"
 #include "solve/Highlight.h"
 #include "solve/Matcher.h"
-#include "solve/Occurrences.h"
 
 namespace lettermaze {
 namespace {
@@ -141,19 +140,6 @@ TEST(pickHighlight, drawsRedGreenBlueWithinEachFamilysRanges) {
     EXPECT_EQ(blendColour(200, 100, 0.25), 175);
 }
 
-TEST(CheatMenu, findSelectedNeedsASelectionAndFindAllAWordBothAVisibleGrid) {
-    const auto items = [](const Puzzle& p) {
-        return cheatMenuState(p).findSelected * 10 + cheatMenuState(p).findAll;
-    };
-    Puzzle p = Play().p;
-    const int none = items(p);
-    p.hiddenWords.setSelectedIndex(2);
-    const int selected = items(p);
-    p.shown = false;
-    EXPECT_EQ((std::vector{none, selected, items(p), items(blankPuzzle(4, 4))}),
-              (std::vector{1, 11, 0, 0}));
-}
-
 // Find selected releases the mouse on the word's first record (word trimmed of spaces, cells
 // shifted to 0-based and rounded half to even), and what those cells spell is what is found.
 // A record that is missing or names no cells of the grid ends quietly; Find all stops there,
@@ -198,17 +184,6 @@ TEST(Reset, takesThePuzzleBackToUnsolvedAndPlayable) {
     EXPECT_TRUE(g.p.inPlay && g.p.shown);
     EXPECT_EQ(g.state() + hiddenCaption(g.p), " 0 16777215 6666 Found (0) 015Hidden (5)");
     EXPECT_EQ(fresh.p.hiddenWords.selectedIndex(), 1);
-}
-
-// Every line that reads the word, either way, counts once: a palindrome's two readings are one
-// line, and a single letter is one line per cell.
-TEST(findOccurrences, countsEveryLineThatReadsTheWordOnce) {
-    const Grid g = gridPuzzle({"ABAX", "BXBA", "AXAB"}).grid;
-    for (const auto& [word, lines] : {std::pair{"", 0}, {"XA", 8}, {"AX", 8}, {"ABA", 3}, {"X", 3}})
-        EXPECT_EQ(findOccurrences(g, word).size(), lines) << word;
-    const Occurrence first = findOccurrences(g, "XA")[0];  // from X down to A
-    EXPECT_EQ(std::vector({first.row1, first.col1, first.row2, first.col2}),
-              std::vector({0, 3, 1, 3}));
 }
 
 }  // namespace

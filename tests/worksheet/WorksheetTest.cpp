@@ -140,26 +140,6 @@ TEST(Worksheet, aGridTooBigForOneSheetIsPrintedInCaptionedPieces) {
               "Rows 1 to 75 of 150|Rows 76 to 150 of 150|C D E F G H I J");  // letter 600 on
 }
 
-// A list too long for the room under the grid runs on at the top of further sheets, still
-// reading down each column, and ends on the sheet that holds its last word.
-TEST(Worksheet, aLongWordListRunsOnToFurtherSheets) {
-    Words words;
-    for (int i = 0; i < 400; ++i) words.push_back("W" + std::to_string(1000 + i));
-    const Pdf pdf = written({"", Paper::A4, {grid(6, 6, words)}});
-    std::vector<Text> listed;
-    std::ranges::copy_if(pdf.words, std::back_inserter(listed),
-                         [](auto& t) { return t.text[0] == 'W' && t.text.size() == 5; });
-    std::ranges::stable_sort(
-        listed, {}, [](const Text& t) { return std::tuple(t.page, std::lround(t.x0), t.y0); });
-    Words read;
-    for (const Text& t : listed) read.push_back(t.text);
-    ASSERT_EQ(read, words);
-    EXPECT_EQ(listed.back().page + 1, static_cast<int>(pdf.pages.size()));
-    const auto next = std::ranges::find_if(listed, [](auto& t) { return t.page; });
-    ASSERT_NE(next, listed.end());
-    EXPECT_LT(next->y0, kMargin + 5);
-}
-
 // An answer sheet fills the cells of its words with their colours, white cells stay unmarked,
 // and a darker line runs from a word's first cell to its last, inside the grid only: the word
 // list below is drawn as on any sheet.
