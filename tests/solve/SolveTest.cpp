@@ -7,7 +7,6 @@
 
 #include "fakes/Builders.h"
 #include "solve/Cheats.h"
-#include "solve/Highlight.h"
 #include "solve/Matcher.h"
 
 namespace lettermaze {
@@ -15,7 +14,6 @@ namespace {
 
 using namespace testing;
 
-constexpr float kTop = 1.0f - 1.0f / 16777216.0f;  // the largest value a draw can give
 const Words kFive = {"ANT", "BEE", "CAT", "DOG", "EMU"};
 constexpr auto placed = &PlacementRecord::placed;
 
@@ -116,28 +114,6 @@ TEST(Completion, theLastWordFoundAsksToClearYesHidesEveryWordAgainNoStopsPlay) {
         EXPECT_EQ(all.state(), yes ? " 0 16777215 6666 Found (0) 115"
                                    : "ANT,BEE,CAT,DOG,EMU, 15 897764 4242 Found (5) 115");
     }
-}
-
-std::int32_t pick(LineKind kind, float r, float g, float b) {
-    ScriptedRandom rnd({r, g, b}, 0.9f);
-    return pickHighlight(kind, rnd);
-}
-
-// Each family spans its own red and green ranges and blue 0-25, drawn red, green, blue; the
-// top draw must not round up past the end of a range. Crossing colours blend channel by
-// channel, rounding down.
-TEST(pickHighlight, drawsRedGreenBlueWithinEachFamilysRanges) {
-    std::vector<std::int32_t> ends;  // red + 256 green at the bottom and top of each range
-    using enum LineKind;
-    for (LineKind k : {Vertical, Horizontal, Falling, Rising})
-        ends.insert(ends.end(), {pick(k, 0, 0, 0), pick(k, kTop, kTop, kTop) - 65536 * 25});
-    EXPECT_EQ(ends,
-              (std::vector{200 + 256 * 210, 255 + 256 * 255, 200 + 256 * 150, 255 + 256 * 205,
-                           100 + 256 * 200, 122 + 256 * 255, 123 + 256 * 200, 145 + 256 * 255}));
-    EXPECT_EQ(pick(LineKind::Horizontal, 0.0f, kTop, 0.5f), 200 + 256 * 205 + 65536 * 13);
-    EXPECT_EQ(blendColour(0x000000, 0x050301, 0.5), 0x020100);
-    EXPECT_EQ(blendColour(0x123456, 0x654321, 1.0), 0x654321);
-    EXPECT_EQ(blendColour(200, 100, 0.25), 175);
 }
 
 // Find selected releases the mouse on the word's first record (word trimmed of spaces, cells
