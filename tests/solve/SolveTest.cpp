@@ -146,6 +146,8 @@ TEST(FindSelected, usesTheWordsFirstRecordAndAnUnusableOneStopsFindAll) {
         EXPECT_EQ(all.state().substr(0, found.size() + 1), found + " ");
         EXPECT_TRUE(all.host.count("ask") == 0 && !all.p.findingAll);
     }
+    Play none(Words{});  // Find all with nothing hidden has nothing to do
+    EXPECT_NO_THROW(findAllWords(none.p, none.host, none.rnd));
 }
 
 // Reset takes the puzzle back to unsolved and playable: white grid, every word hidden,
