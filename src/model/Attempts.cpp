@@ -14,11 +14,7 @@ constexpr int kTriesPerWord = 41;
 }  // namespace
 
 Direction wordDirection(float r, float q) {
-    // Counting the thresholds passed instead of branching: the draws are random, so branches on
-    // them are mispredicted half the time.
-    static constexpr Direction kByThresholds[4] = {Direction::Down, Direction::DownRight,
-                                                   Direction::DownLeft, Direction::Right};
-    return kByThresholds[(r > 0.5f - q) + (r > 0.5f) + (r > 0.5f + q)];
+    return directionPast(r, 0.5f - q, 0.5f, 0.5f + q);
 }
 
 namespace {

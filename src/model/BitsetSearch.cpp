@@ -539,16 +539,13 @@ bool BitsetSearch::lastTextFitsNowhere() {
 
 void BitsetSearch::write(std::string_view text, Direction d, Spot s) {
     forgetStarts();  // the grid changes
-    const std::ptrdiff_t step =
-        static_cast<std::ptrdiff_t>(stepX(d)) * rows_ + static_cast<std::ptrdiff_t>(stepY(d));
-    GridCell* cell = cells_->data() + static_cast<std::ptrdiff_t>(s.x - 1) * rows_ + (s.y - 1);
-    for (std::size_t i = 0; i < text.size(); ++i, cell += step) {
-        if (*cell != kEmptyCell) continue;  // already holds this letter
-        *cell = cellOf(text[i]);
-        if (built_) {
-            const auto at = cell - cells_->data();
-            refuseOthers(static_cast<int>(at / rows_), static_cast<int>(at % rows_), text[i]);
-        }
+    const int dx = stepX(d), dy = stepY(d);
+    int x = s.x - 1, y = s.y - 1;
+    for (std::size_t i = 0; i < text.size(); ++i, x += dx, y += dy) {
+        GridCell& cell = (*cells_)[static_cast<std::size_t>(x) * rows_ + y];
+        if (cell != kEmptyCell) continue;  // already holds this letter
+        cell = cellOf(text[i]);
+        if (built_) refuseOthers(x, y, text[i]);
     }
 }
 

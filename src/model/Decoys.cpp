@@ -12,9 +12,7 @@ namespace {
 constexpr int kTriesPerDecoy = 21;
 
 Direction decoyDirection(float r) {
-    static constexpr Direction kByThresholds[4] = {Direction::Down, Direction::DownRight,
-                                                   Direction::DownLeft, Direction::Right};
-    return kByThresholds[(r > 0.3f) + (r > 0.5f) + (r > 0.7f)];
+    return directionPast(r, 0.3f, 0.5f, 0.7f);
 }
 template <class Rng>
 std::vector<std::string> makeDecoysWith(std::vector<std::string> words,
