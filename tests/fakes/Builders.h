@@ -32,6 +32,13 @@ inline Puzzle blankPuzzle(int rows, int cols, char filler = 'Q') {
     return gridPuzzle(Words(static_cast<std::size_t>(rows), std::string(cols, filler)));
 }
 
+inline int colouredCells(const Grid& g) {
+    int n = 0;
+    for (int r = 0; r < g.rowCount(); ++r)
+        for (int c = 0; c < g.columnCount(); ++c) n += g.colourAt(r, c) != kWhite;
+    return n;
+}
+
 // Lines written with '/' for each CR LF, as the program's files and word box end them.
 inline std::string lines(std::string text) {
     for (std::size_t at; (at = text.find('/')) != std::string::npos;) text.replace(at, 1, "\r\n");

@@ -14,13 +14,6 @@ inline std::string crlf(const Words& lines) {
     return out;
 }
 
-inline int colouredCells(const Grid& g) {
-    int n = 0;
-    for (int r = 0; r < g.rowCount(); ++r)
-        for (int c = 0; c < g.columnCount(); ++c) n += g.colourAt(r, c) != kWhite;
-    return n;
-}
-
 // A window asking for these words at this size and level, and the puzzle and scratch it fills.
 struct Creation {
     Puzzle p;

@@ -53,11 +53,9 @@ struct Play {
         const Grid& g = p.grid;
         std::ostringstream s;
         for (const auto& w : p.foundWords.items()) s << w << ",";
-        int coloured = 0;
-        for (int i = 0; i < 49; ++i) coloured += g.colourAt(i / 7, i % 7) != kWhite;
-        s << " " << coloured << " " << g.colourAt(r, c) << " " << g.cursorRow() << g.cursorColumn()
-          << g.selectionRow() << g.selectionColumn() << " " << foundCaption(p) << " "
-          << host.count("beep") << rnd.draws;
+        s << " " << colouredCells(g) << " " << g.colourAt(r, c) << " " << g.cursorRow()
+          << g.cursorColumn() << g.selectionRow() << g.selectionColumn() << " " << foundCaption(p)
+          << " " << host.count("beep") << rnd.draws;
         return s.str();
     }
 };
