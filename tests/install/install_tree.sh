@@ -53,16 +53,10 @@ export XDG_DATA_DIRS="$usr/share:/usr/share"
 update-mime-database "$usr/share/mime"
 update-desktop-database "$usr/share/applications"
 start "$usr/bin/lettermaze" "$tmp/key.lm"
-import -window "$win" answer-key.png
-# The answer key's words are coloured: the grid shows strongly saturated pixels.
-saturation=$(convert answer-key.png -crop 300x300+416+20 -colorspace HSL -channel G -separate \
-    -format '%[fx:round(100*maxima)]' info:)
-[ "$saturation" -ge 40 ] || fail "no coloured word in the window (saturation $saturation)"
 
 # The Word lists menu is enabled and lists what share/lettermaze/word lists.dat holds.
 xdotool mousemove --window "$win" 160 8 click 1
 sleep 0.8
-import -window root word-lists.png
 lists=$(grep -c '^\[END\]' "$usr/share/lettermaze/word lists.dat")
 popup=$(xdotool search --onlyvisible --classname lettermaze | grep -vx "$win" | head -1 || true)
 [ -n "$popup" ] || fail "the Word lists menu did not open"
@@ -125,5 +119,4 @@ lintian --fail-on error --tag-display-limit 0 "$deb" >lintian.log 2>&1 ||
     fail "lintian: $(cat lintian.log)"
 cat lintian.log
 
-[ -n "${LETTERMAZE_E2E_SHOTS:-}" ] && cp ./*.png "$LETTERMAZE_E2E_SHOTS"/
 echo "install tree: 1 passed, 0 failed"

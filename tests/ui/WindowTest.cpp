@@ -1,13 +1,11 @@
 // The window and the print dialog driven with real mouse and key events, offscreen: solving by
-// dragging and by keyboard, Tab into the hidden list, text reaching the word box, the print
-// dialog's choices, and file names in any alphabet through the file dialogs and
-// the command line. Most tests script the desktop; those about the clipboard and the file
-// dialogs use the window's own Qt host.
+// dragging and by keyboard, Tab into the hidden list, text reaching the word box and the print
+// dialog's choices. Most tests script the desktop; the one about the clipboard uses the
+// window's own Qt host.
 #include <QtTest>
 #include <QtWidgets>
 
 #include "fakes/Builders.h"
-#include "files/PuzzleFile.h"
 #include "solve/Cheats.h"
 #include "ui/Codec.h"
 #include "ui/GridView.h"
@@ -176,31 +174,6 @@ class WindowTest : public QObject {
         QCOMPARE(w->windowState().wordText,
                  std::string("ONE\r\nTWO\r\nTHREE\r\n") + "ONE\r\nTWO\r\nTHREE");
         QCOMPARE(w->windowState().wordSelectionStart, 32);
-    }
-
-    void nonLatinNamesPassThroughSaveOpenAndTheCommandLine() {
-        QTemporaryDir tmp;
-        const QString file = tmp.path() + QStringLiteral("/Загрузки 下载 🐈/кот 猫 🐈.lm");
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-        const auto answer = [&] {  // as a person typing the name would
-            whenOpen<QDialog>([&](QDialog* d) {
-                static_cast<QFileDialog*>(d)->selectFile(file), d->accept();
-            });
-        };
-        open(true);
-        w->wordBox->setPlainText(QStringLiteral("cat\ndog\nzebra\n"));
-        w->createButton->click();
-        emit w->fileMenu->aboutToShow();  // the menu enables Save as it opens
-        answer();
-        w->saveAction->trigger();
-        MainWindow opened, started;
-        answer();
-        opened.openAction->trigger();
-        const std::string name = QFile::encodeName(file).toStdString();
-        started.startUp(name);
-        QCOMPARE(puzzleFileText(opened.puzzle()) + puzzleFileText(started.puzzle()) +
-                     opened.windowState().dialogFileName,
-                 puzzleFileText(w->puzzle()) + puzzleFileText(w->puzzle()) + name);
     }
 
     // The first font named Arial is offered, else the desktop's stand-in for Arial; Print
