@@ -73,10 +73,8 @@ TEST(loadPuzzle, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
         // A lone E in the hidden section ends it early; a record read over an earlier one keeps
         // what the file did not replace.
         {k2x3File + "BE/E/CF/E/AD/E/BE/2/1/2/2/E/", "", k2x3 + "BE,|CF,|AD 1 1 3 1;"},
-        {"3/3/ABC/D//1/1/1/1/1/1/1/1/1/E/E/", "", "ABC/D../.../"},
         // Fields end at a comma or a line end (CR LF, lone LF or lone CR); a quoted field keeps
         // its commas and line ends (each still counted) and drops the rest of its field.
-        {" 1 , 2 /\"A,\" x\n1,\"2\"\rE,E/", "", "A,/|1,2,|||"},
         {" 1 , 1 /\"A\nB\rC/\" x\n1\rE", "line 7: the file ends in the found words", "A/|1,|||"},
         {k2x3File + "AD/BE/E/E/AD/ 1 / 1 / 1 / 2 /",
          "line 20: the file ends in the placement records", k2x3 + "AD,BE,||AD 1 1 1 2;- - - - -;"},
@@ -91,8 +89,7 @@ TEST(loadPuzzle, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
         {" 3 / 4 /", "line 2: the column count must be 1 to 3", "CATX/DOGY/OWL\xC9/|"},
         {" 2 / 1 /A/B/1/", "line 6: the file ends in the colours", "A/B/|1,8454143,|"},
         // A bad row count stops the load before anything is replaced.
-        {" 0 /", row, kSample}, {"-3/", row, kSample}, {"/", row, kSample}, {"X/", row, kSample},
-        {"0.4/", row, kSample}, {"1E300/", row, kSample}, {"4/", row, kSample},
+        {"-3/", row, kSample}, {"X/", row, kSample}, {"0.4/", row, kSample}, {"4/", row, kSample},
     };
     // clang-format on
     for (const auto& [file, why, expected] : cases)
@@ -116,19 +113,15 @@ TEST(loadPuzzle, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
 // Every section in order, CR LF after each line; a number has a space (or its minus sign)
 // before it and a space after it, up to fifteen digits and no zero before the point.
 TEST(puzzleFileText, writesEverySectionInOrderWithNumbersInTheirOldForm) {
-    const std::string w = " 16777215 /", y = " 8454143 /";
-    EXPECT_EQ(
-        puzzleFileText(samplePuzzle()),
-        lines(" 3 / 4 /CATX/DOGY/OWL\xC9/" + w + w + w + w + y + y + y + w + w + w + w +
-              "-5 /CAT/OWL/E/DOG/E/CAT/ 1 / 1 / 3 / 1 /DOG/ 1 / 2 / 3 / 2 /OWL/ 1 / 3 / 3 / 3 "
-              "//////E/"));
-    Puzzle p = blankPuzzle(1, 2);
-    p.grid.setColourAt(0, 0, 0);
-    p.grid.setColourAt(0, 1, -2147483647 - 1);
-    p.placements = {{"AB", 2.5, -0.25, -0.0, -7.0},
-                    {"CD", 1e20, 123456789012.0, 0.123456789012345678, std::nullopt}};
-    EXPECT_EQ(puzzleFileText(p), lines(" 1 / 2 /QQ/ 0 /-2147483648 /E/E/AB/ 2.5 /-.25 / 0 /-7 /"
-                                       "CD/ 1E+20 / 123456789012 / .123456789012346 //E/"));
+    Puzzle p = gridPuzzle({"AB", "C\xC9"}, {"OWL", "CAT"}, {"DOG"});
+    p.grid.setColourAt(0, 1, 0);
+    p.grid.setColourAt(1, 0, -2147483647 - 1);
+    p.placements = {{"CAT", 2.5, -0.25, -0.0, -7.0},
+                    {"DOG", 1e20, 123456789012.0, 0.123456789012345678, std::nullopt},
+                    {}};
+    EXPECT_EQ(puzzleFileText(p),
+              lines(" 2 / 2 /AB/C\xC9/ 16777215 / 0 /-2147483648 / 16777215 /CAT/OWL/E/DOG/E/CAT/"
+                    " 2.5 /-.25 / 0 /-7 /DOG/ 1E+20 / 123456789012 / .123456789012346 ///////E/"));
 }
 
 // Save asks where, offering the last name, and writes the puzzle's file; Open reads it back
@@ -175,8 +168,7 @@ TEST(replaceFile, replacesTheEarlierFileWholeKeepingItsRightsOrLeavesItAsItWas) 
         writeFile(target, earlier);
         ASSERT_EQ(::chmod(target.c_str(), 0604) + ::chown(target.c_str(), owner, group), 0);
         if (link) fs::create_symlink("real.lm", dir.file("link.lm"));
-        struct stat before {
-        }, after{};
+        struct stat before = {}, after = {};
         ::stat(target.c_str(), &before);
         {
             FileSizeLimit full(limit ? limit : RLIM_INFINITY);
