@@ -130,11 +130,11 @@ TEST(PasteNewWords, keepsThePiecesOfTwoOrMoreLettersBetweenSpacesOnNewLines) {
     // clang-format off
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {"cat", "apple, banana; cherry!", lines("CAT/APPLE/BANANA/CHERRY/")},
-        {"", "Tea for 2 It's a dog x-ray apple,pear ab\tcd a! b/ c0 d9 e: f@ g[ h` i{ j~ k\xA3 "
-             "l\xAC a\x7F b\xA2 caf\xE9 na\xEFve",
-         lines("TEA/FOR/ITS/DOG/XRAY/APPLEPEAR/AB\tCD/A\x7F/B\xA2/CAF\xC9/NA\xCFVE/")},
-        {"", "CAT \r\n DOG", lines("CAT///DOG/")}, {lines("CAT//"), "a 1 ! b", lines("CAT/")},
-        {lines("CAT///"), "DOG", lines("CAT/DOG/")}, {"", "ONE\r\nTWO\r\nTHREE", lines("ONE/TWO/THREE/")},
+        {"", "CAT \r\n DOG Tea for 2 It's a dog x-ray apple,pear ab\tcd a! b/ c0 d9 e: f@ g[ h` "
+             "i{ j~ k\xA3 l\xAC a\x7F b\xA2 caf\xE9 na\xEFve ONE\r\nTWO\r\nTHREE",
+         lines("CAT///DOG/TEA/FOR/ITS/DOG/XRAY/APPLEPEAR/AB\tCD/A\x7F/B\xA2/CAF\xC9/NA\xCFVE/ONE/"
+               "TWO/THREE/")},
+        {lines("CAT//"), "a 1 ! b", lines("CAT/")}, {lines("CAT///"), "DOG", lines("CAT/DOG/")},
         {"CAT\n", "one\ntwo\nthree\n", lines("CAT/ONE/TWO/THREE//")},
         {"CAT \r\n\r\n\n\r", "one\rtwo\rthree", lines("CAT/ONE/TWO/THREE/")}};
     // clang-format on
