@@ -37,10 +37,9 @@ TEST(LibraryLoad, readsEachListIntoTheMenuAndItsWordsAsRead) {
     // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {"", "off:(-);"}, {lines("Fruit/FIG/PEAR/[END]/Trees"), "Fruit(2)FIG\rPEAR\r;"},
-        {lines("  Farm animals /COW/pig/ HEN /[END]/Fruit/FIG/[END]//"),
-         "Farm animals(3)COW\rpig\r HEN \r;Fruit(1)FIG\r;"},
+        {lines("  Farm animals /COW/pig/ HEN /[end]/ [END]/[END] /[END]/Fruit/FIG/[END]//"),
+         "Farm animals(6)COW\rpig\r HEN \r[end]\r [END]\r[END] \r;Fruit(1)FIG\r;"},
         {lines("Fruit/FIG/[END]//Trees/[END]/[END]/[END]/"), "Fruit(1)FIG\r;(1)Trees\r;[END](0);"},
-        {lines("Fruit/[end]/ [END]/[END] /[END]"), "Fruit(3)[end]\r [END]\r[END] \r;"},
         {"Birds\rOWL\r\nEMU\nKIWI\r[END]\rTrees\r\n\nOAK\r\n[END]\r\n",
          "Birds(2)OWL\rEMU\nKIWI\r;Trees(1)\nOAK\r;"},
         {lines("Fruit/FIG/[END]/Trees/OAK/ASH"), "Fruit(1)FIG\r;Trees(-)OAK\rASH\r;"}};
@@ -88,7 +87,7 @@ TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
     using Draws = std::vector<float>;
     // clang-format off
     const std::tuple<std::string, std::string, Answer, Draws, std::string> cases[] = {
-        {"OLD\r\n", "1.99", Answer::Yes, {}, "OLD\r\n"},
+        {"", "1.99", Answer::Yes, {}, ""}, {"", "text", Answer::Yes, {}, ""},
         {"", "7.9", Answer::Yes, {0, 0.99f, 0.5f}, lines("BEE/CAT/DOG/EMU/GNU/HEN/IBIS//")},
         {"\r\n\r\n", "2", Answer::Yes, Draws(8, kTop), "ANT\r\nBEE\r\n\r\n"},
         {"", "500", Answer::Yes, {}, kTen + "\r\n"},
