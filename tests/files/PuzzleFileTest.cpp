@@ -13,7 +13,6 @@
 
 using namespace lettermaze;
 using namespace lettermaze::testing;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -159,7 +158,7 @@ TEST(replaceFile, replacesTheEarlierFileWholeKeepingItsRightsOrLeavesItAsItWas) 
         const std::string target = dir.file("real.lm"), earlier(100000, 'x'), bytes(20000, 'n');
         writeFile(target, earlier);
         ASSERT_EQ(::chmod(target.c_str(), 0604) + ::chown(target.c_str(), owner, group), 0);
-        if (link) fs::create_symlink("real.lm", dir.file("link.lm"));
+        if (link) std::filesystem::create_symlink("real.lm", dir.file("link.lm"));
         struct stat before = {}, after = {};
         ::stat(target.c_str(), &before);
         {
