@@ -40,11 +40,10 @@ TEST(registerFileType, writesTheShippedTypeTheIconsAndTheDefaultHandler) {
     Registration s;
     s.run();
     EXPECT_EQ(s.data("/mime/packages/lettermaze.xml"), readFile(kData + "lettermaze.xml"));
-    const std::string h = "/icons/hicolor/", png = readFile(kData + "lettermaze-48.png"),
-                      svg = readFile(kData + "lettermaze.svg");
     for (const std::string to : {"apps/lettermaze", "mimetypes/application-x-lettermaze"})
-        EXPECT_EQ(s.data(h + "48x48/" + to + ".png") + s.data(h + "scalable/" + to + ".svg"),
-                  png + svg);
+        EXPECT_EQ(s.data("/icons/hicolor/48x48/" + to + ".png") +
+                      s.data("/icons/hicolor/scalable/" + to + ".svg"),
+                  readFile(kData + "lettermaze-48.png") + readFile(kData + "lettermaze.svg"));
     EXPECT_EQ(readFile(s.env.configHome + "/mimeapps.list"),
               "[Default Applications]\napplication/x-lettermaze=lettermaze.desktop\n");
 }
@@ -119,14 +118,14 @@ TEST(MimeAppsList, setsOurKeyInTheDefaultGroupAndKeepsEverythingElse) {
 // never built, and only then; they run without a shell, so their arguments arrive as they are.
 TEST(registerFileType, rebuildsTheDesktopsDatabasesOnlyWhenTheirInputsChanged) {
     Registration s;
-    // Stand-ins for the tools: each notes its run and builds what either real one would.
-    for (const std::string tool : {"update-mime-database", "update-desktop-database"}) {
-        writeFile(s.dir.file("bin/" + tool),
-                  "#!/bin/sh\necho " + tool + " $1 >> " + s.dir.file("ran") +
-                      "\nmkdir -p $1/application\ntouch $1/mimeinfo.cache "
-                      "$1/application/x-lettermaze.xml\n");
-        fs::permissions(s.dir.file("bin/" + tool), fs::perms::owner_all);
-    }
+    // Stand-ins for the tools, one script by both names: it notes its run and builds what either
+    // real one would.
+    writeFile(
+        s.dir.file("bin/update-mime-database"),
+        "#!/bin/sh\necho ${0##*/} $1 >> " + s.dir.file("ran") +
+            "\nmkdir -p $1/application\ntouch $1/mimeinfo.cache $1/application/x-lettermaze.xml\n");
+    fs::permissions(s.dir.file("bin/update-mime-database"), fs::perms::owner_all);
+    fs::create_symlink("update-mime-database", s.dir.file("bin/update-desktop-database"));
     // Found on the path past a missing folder and an empty entry.
     EnvVar path("PATH", "/no/such::" + s.dir.file("bin") + ":/usr/bin:/bin");
     s.run();
