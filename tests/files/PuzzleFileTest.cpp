@@ -26,11 +26,10 @@ std::string summary(const Puzzle& p) {
             const std::int32_t v = p.grid.colourAt(r, c);
             (v == kWhite ? colours << "w" : colours << v) << ",";
         }
-    s << "|" << colours.str() << "|";
-    for (const auto* list : {&p.hiddenWords, &p.foundWords}) {
-        for (const auto& w : list->items()) s << w << ",";
-        s << "|";
-    }
+    s << "|" << colours.str();
+    for (const auto* list : {&p.hiddenWords, &p.foundWords})
+        for (s << "|"; const auto& w : list->items()) s << w << ",";
+    s << "|";
     for (const PlacementRecord& r : p.placements) {
         s << r.word.value_or("-");
         for (const auto* v : {&r.x1, &r.y1, &r.x2, &r.y2}) (*v ? s << " " << **v : s << " -");
@@ -76,8 +75,7 @@ TEST(loadPuzzle, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
         // its commas and line ends (each still counted) and drops the rest of its field.
         {" 1 , 1 /\"A\nB\rC/\" x\n1\rE", "line 7: the file ends in the found words", "A/|1,|||"},
         {k2x3File + "ZED/", "line 12: the file ends in the hidden words", k2x3 + "ZED,||"},
-        {" 1 / 2 /AB/ 7 / 2147483648 /E/E/", "line 5: the colour \"2147483648 \" is out of range",
-         ab7},
+        {"1/2/AB/7/2147483648/E/E/", "line 5: the colour \"2147483648\" is out of range", ab7},
         {" 1 / 2 /AB/ 7 /  Wxy/E/E/", old, ab7}, {" 1 / 2 /AB/ 7 /Yes/E/E/", old, ab7},
         {" 2 / 2 /QR/", "line 4: the file ends in the letters",
          "QR/DO/|w,w,8454143,8454143,|" + kRecords},
@@ -127,16 +125,16 @@ TEST(savePuzzle, saveThenOpenRestoresEverythingAndACancelChangesNothing) {
     Puzzle saved = samplePuzzle(), opened;
     FakeHost host;
     window.dialogFileName = "old.lm";
-    host.fileNames = {"", dir.file("round.lm"), dir.file("round.lm")};
+    const std::string dialog = " Lettermaze|*.lm|", file = dir.file("round.lm");
+    host.fileNames = {"", file, file};
     savePuzzle(saved, window, host);
     savePuzzle(saved, window, host);
-    EXPECT_EQ(readFile(dir.file("round.lm")), puzzleFileText(saved));
+    EXPECT_EQ(readFile(file), puzzleFileText(saved));
     openPuzzle(opened, window, host);
     openPuzzle(opened, window, host);  // cancelled
-    const std::string dialog = " Lettermaze|*.lm|";
     EXPECT_EQ(host.log, (Words{"save" + dialog + "old.lm", "save" + dialog, "busy", "idle",
-                               "open" + dialog + dir.file("round.lm"), "busy", "idle", "idle",
-                               "open" + dialog + dir.file("round.lm"), "idle"}));
+                               "open" + dialog + file, "busy", "idle", "idle",
+                               "open" + dialog + file, "idle"}));
     EXPECT_EQ(window.dialogFileName, "");
     // The records stop at the number of words, before the unplaced word's.
     EXPECT_EQ(summary(opened) + "- - - - -;", summary(saved));
