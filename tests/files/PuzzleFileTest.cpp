@@ -73,7 +73,7 @@ TEST(loadPuzzle, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
         {k2x3File + "BE/E/CF/E/AD/E/BE/2/1/2/2/E/", "", k2x3 + "BE,|CF,|AD 1 1 3 1;"},
         // Fields end at a comma or a line end (CR LF, lone LF or lone CR); a quoted field keeps
         // its commas and line ends (each still counted) and drops the rest of its field.
-        {" 1 , 1 /\"A\nB\rC/\" x\n1\rE", "line 7: the file ends in the found words", "A/|1,|||"},
+        {" 1 , 1 /\",A\nB\rC/\" x\n1\rE", "line 7: the file ends in the found words", ",/|1,|||"},
         {k2x3File + "ZED/", "line 12: the file ends in the hidden words", k2x3 + "ZED,||"},
         {"1/2/AB/7/2147483648/E/E/", "line 5: the colour \"2147483648\" is out of range", ab7},
         {" 1 / 2 /AB/ 7 /  Wxy/E/E/", old, ab7}, {" 1 / 2 /AB/ 7 /Yes/E/E/", old, ab7},
@@ -82,7 +82,7 @@ TEST(loadPuzzle, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
         {" 3 / 4 /", "line 2: the column count must be 1 to 3", "CATX/DOGY/OWL\xC9/|"},
         {" 2 / 1 /A/B/1/", "line 6: the file ends in the colours", "A/B/|1,8454143,|"},
         // A bad row count stops the load before anything is replaced.
-        {"-3/", row, kSample}, {"X/", row, kSample}, {"0.4/", row, kSample}, {"4/", row, kSample},
+        {"3E9/", row, kSample}, {"X/", row, kSample}, {"0.4/", row, kSample}, {"4/", row, kSample},
     };
     // clang-format on
     for (const auto& [file, why, expected] : cases)
