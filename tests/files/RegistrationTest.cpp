@@ -40,11 +40,10 @@ TEST(registerFileType, writesTheShippedTypeTheIconsAndTheDefaultHandler) {
     Registration s;
     s.run();
     EXPECT_EQ(s.data("/mime/packages/lettermaze.xml"), readFile(kData + "lettermaze.xml"));
-    const std::string h = "/icons/hicolor/", png = readFile(kData + "lettermaze-48.png"),
-                      svg = readFile(kData + "lettermaze.svg");
     for (const std::string to : {"apps/lettermaze", "mimetypes/application-x-lettermaze"})
-        EXPECT_EQ(s.data(h + "48x48/" + to + ".png") + s.data(h + "scalable/" + to + ".svg"),
-                  png + svg);
+        EXPECT_EQ(s.data("/icons/hicolor/48x48/" + to + ".png") +
+                      s.data("/icons/hicolor/scalable/" + to + ".svg"),
+                  readFile(kData + "lettermaze-48.png") + readFile(kData + "lettermaze.svg"));
     EXPECT_EQ(readFile(s.env.configHome + "/mimeapps.list"),
               "[Default Applications]\napplication/x-lettermaze=lettermaze.desktop\n");
 }
@@ -60,33 +59,21 @@ TEST(registerFileType, namesItsFilesAfterTheTypeAndEscapesTheDescription) {
     EXPECT_NE(mime.find("<mime-type type=\"application/x-a_b-9zq-z\">\n"
                         "    <comment>Say &quot;hi&quot; &amp; &lt;go&gt;</comment>"),
               mime.npos);
-    EXPECT_TRUE(fs::exists(s.env.dataHome + "/applications/a_b-9zq-z.desktop"));
 }
 
 // Icons come from the pictures shipped beside the icon file, or from the icon path itself when
 // it is such a picture (even one named just ".png"); without any, no icon is named.
 TEST(registerFileType, installsThePicturesBesideTheIconFileOrNamesNoIcon) {
-    // clang-format off
-    for (const auto& [iconPath, installed] : {std::pair{"../lm.ico", false},
-             {"../elsewhere/lm.ico", false}, {"", false}, {".png", true}}) {
-        // clang-format on
-        Registration s;  // run from a folder holding the pictures, with "lm.ico" one up
-        const auto cwd = fs::current_path();
-        fs::create_directories(s.dir.file("bin"));
-        fs::current_path(s.dir.file("bin"));
-        for (const std::string name : {"lettermaze-48.png", "lettermaze.svg"})
-            fs::copy(kData + name, name);
-        fs::copy(kData + "lm.ico", "../lm.ico");
-        if (installed) fs::rename("lettermaze-48.png", iconPath);
-        s.iconPath = iconPath;
+    for (const bool picture : {false, true}) {
+        Registration s;  // an icon path alone in its folder
+        s.iconPath = s.dir.file(picture ? ".png" : "lm.ico");
+        fs::copy(kData + "lettermaze-48.png", s.iconPath);
         s.run();
-        fs::current_path(cwd);
         EXPECT_EQ(s.data("/icons/hicolor/48x48/apps/lettermaze.png"),
-                  installed ? readFile(kData + "lettermaze-48.png") : "");
+                  picture ? readFile(s.iconPath) : "");
         const std::string both = s.entry() + s.data("/mime/packages/lettermaze.xml");
         EXPECT_EQ((both.find("\nIcon=") != both.npos) + (both.find("<icon ") != both.npos),
-                  2 * installed)
-            << iconPath;
+                  2 * picture);
     }
 }
 
@@ -94,12 +81,11 @@ TEST(registerFileType, installsThePicturesBesideTheIconFileOrNamesNoIcon) {
 // entry's own backslash escaping) and passes the file, or the command instead when there is one.
 TEST(registerFileType, execNamesTheProgramQuotedAndEscapedWithTheFileOrTheCommand) {
     const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
-        {"My Games", "", "  /p ", "\"@/My Games/lettermaze\" /p"},
         {"My Games/", "", "", "\"@/My Games/lettermaze\" %f"},
         {"x", "/opt/games/lettermaze", "", "\"/opt/games/lettermaze\" %f"},
         {"100% \"odd\" $name \\ `x`", "", "",
          "\"@/100%% \\\\\"odd\\\\\" \\\\$name \\\\\\\\ \\\\`x\\\\`/lettermaze\" %f"},
-        {"", "", "a\nb\tc\rd", "\"lettermaze\" a\\nb\\tc\\rd"}};
+        {"", "", "  a\nb\tc\rd ", "\"lettermaze\" a\\nb\\tc\\rd"}};
     for (const auto& [folder, programPath, command, exec] : cases) {
         Registration s;
         s.env.programFolder = folder.empty() ? "" : s.dir.file(folder);
@@ -132,52 +118,35 @@ TEST(MimeAppsList, setsOurKeyInTheDefaultGroupAndKeepsEverythingElse) {
 // never built, and only then; they run without a shell, so their arguments arrive as they are.
 TEST(registerFileType, rebuildsTheDesktopsDatabasesOnlyWhenTheirInputsChanged) {
     Registration s;
-    // Stand-ins for the tools: each notes its run and builds what either real one would.
-    for (const std::string tool : {"update-mime-database", "update-desktop-database"}) {
-        writeFile(s.dir.file("bin/" + tool),
-                  "#!/bin/sh\nPATH=/usr/bin:/bin\necho " + tool + " $1 >> " + s.dir.file("ran") +
-                      "\nmkdir -p $1/application\ntouch $1/mimeinfo.cache "
-                      "$1/application/x-lettermaze.xml\n");
-        fs::permissions(s.dir.file("bin/" + tool), fs::perms::owner_all);
-    }
-    // Found on the path past a missing folder and an empty entry; what is not there is "".
-    EnvVar path("PATH", "/no/such::" + s.dir.file("bin"));
-    EXPECT_EQ(findOnPath("sh") + findOnPath("update-mime-database"),
-              s.dir.file("bin/update-mime-database"));
-    const std::string mime = "update-mime-database " + s.env.dataHome + "/mime\n",
-                      desktop = "update-desktop-database " + s.env.dataHome + "/applications\n";
-    const auto ran = [&](const char* command, const char* description = "Lettermaze") {
-        fs::remove(s.dir.file("ran"));
-        s.run(command, "Lettermaze", description);
-        return readFile(s.dir.file("ran"));
-    };
-    EXPECT_EQ(ran(""), mime + desktop);
-    EXPECT_EQ(ran(""), "");
+    // Stand-ins for the tools, one script by both names: it notes its run and builds what either
+    // real one would.
+    writeFile(
+        s.dir.file("bin/update-mime-database"),
+        "#!/bin/sh\necho ${0##*/} $1 >> " + s.dir.file("ran") +
+            "\nmkdir -p $1/application\ntouch $1/mimeinfo.cache $1/application/x-lettermaze.xml\n");
+    fs::permissions(s.dir.file("bin/update-mime-database"), fs::perms::owner_all);
+    fs::create_symlink("update-mime-database", s.dir.file("bin/update-desktop-database"));
+    // Found on the path past a missing folder and an empty entry.
+    EnvVar path("PATH", "/no/such::" + s.dir.file("bin") + ":/usr/bin:/bin");
+    s.run();
+    s.run();  // nothing changed, nothing rebuilt
     fs::remove(s.env.dataHome + "/applications/mimeinfo.cache");
-    EXPECT_EQ(ran(""), desktop);
-    fs::remove(s.env.dataHome + "/mime/application/x-lettermaze.xml");
-    EXPECT_EQ(ran(""), mime);
-    EXPECT_EQ(ran("/p"), desktop);
-    EXPECT_EQ(ran("/p", "Puzzle"), mime);
-    FileSizeLimit full(16);  // a file that cannot be written counts as unchanged
-    EXPECT_EQ(ran("/q"), "");
+    s.run();
+    s.run("/p");  // a new entry, the same type
+    const std::string desktop = "update-desktop-database " + s.env.dataHome + "/applications\n";
+    EXPECT_EQ(readFile(s.dir.file("ran")),
+              "update-mime-database " + s.env.dataHome + "/mime\n" + desktop + desktop + desktop);
 }
 
+// XDG folders are the variables when they are absolute, else the defaults under HOME; the
+// program's own path is made absolute and normal.
 TEST(registrationEnvFor, followsAbsoluteXdgVariablesElseDefaultsUnderHome) {
-    const auto described = [](const RegistrationEnv& e) {
-        return e.programPath + " " + e.programFolder + " " + e.programName + " " + e.dataHome +
-               " " + e.configHome;
-    };
-    EnvVar home("HOME", "/h"), data("XDG_DATA_HOME", "relative/ignored"),
-        config("XDG_CONFIG_HOME", std::nullopt);
-    EXPECT_EQ(described(registrationEnvFor("/opt/games/./bin/lettermaze")),
-              "/opt/games/bin/lettermaze /opt/games/bin lettermaze /h/.local/share /h/.config");
-    EnvVar root("HOME", "/"), data2("XDG_DATA_HOME", "/xdg/data");
-    const std::string cwd = fs::current_path().string();
-    EXPECT_EQ(described(registrationEnvFor("lettermaze")),
-              cwd + "/lettermaze " + cwd + " lettermaze /xdg/data /.config");
-    EnvVar none("HOME", "");
-    EXPECT_EQ(registrationEnvFor("x").configHome, "");
+    EnvVar home("HOME", "/"), data("XDG_DATA_HOME", "/xdg/data"),
+        config("XDG_CONFIG_HOME", "relative/ignored");
+    const RegistrationEnv e = registrationEnvFor("/opt/games/./bin/lettermaze");
+    EXPECT_EQ(std::tuple(e.programPath, e.programFolder, e.programName, e.dataHome, e.configHome),
+              std::tuple("/opt/games/bin/lettermaze", "/opt/games/bin", "lettermaze", "/xdg/data",
+                         "/.config"));
     EXPECT_NE(runningProgramPath().find("files_tests"), std::string::npos);
 }
 
@@ -206,11 +175,10 @@ TEST(installedRegistrationCovers, theProgramItsEntryStartsUnlessTheUsersOwnShado
         RegistrationEnv env{dir.file("bin"), "lettermaze", dir.file("bin/lettermaze"),
                             dir.file(homeInstall ? "share" : "home"), ""};
         writeFile(env.programPath, "");
-        if (*exec)
-            writeFile(dir.file("share/applications/lettermaze.desktop"),
-                      "[Desktop Entry]\nExec=" +
-                          std::regex_replace(std::string(exec), std::regex("@"), env.programPath) +
-                          " %f\n");
+        writeFile(dir.file("share/applications/lettermaze.desktop"),
+                  "[Desktop Entry]\nExec=" +
+                      std::regex_replace(std::string(exec), std::regex("@"), env.programPath) +
+                      " %f\n");
         if (usersOwn) writeFile(dir.file("home/applications/lettermaze.desktop"), "");
         EXPECT_EQ(installedRegistrationCovers(env, "lettermaze"), covers) << exec;
     }
