@@ -2,8 +2,8 @@
 // stand, the paper, split grids and their notes, and the colours of an answer sheet.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
+#include <map>
 #include <regex>
 
 #include "fakes/Files.h"
@@ -16,50 +16,36 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-struct Text {
-    int page;
+// A word's box on the page, in points from the top left.
+struct Box {
     double x0, y0, x1, y1;
-    std::string text;
     double x() const { return (x0 + x1) / 2; }
     double y() const { return (y0 + y1) / 2; }
+    double height() const { return y1 - y0; }
 };
 
-// A written PDF read back: the file, each page's width and height in points, and every word in
-// its box.
+// A written PDF read back: the file, each page's width and height in points, and the box of
+// each word where it first appears.
 struct Pdf {
     std::string file;
     std::vector<std::pair<double, double>> pages;
-    std::vector<Text> words;
+    std::map<std::string, Box> words;
 
-    Text find(const std::string& text) const {
-        for (const Text& t : words)
-            if (t.text == text) return t;
-        ADD_FAILURE() << text << " not found";
-        return {};
-    }
-    // The words of a page top to bottom, each line's left to right.
-    Words lines(int page) const {
-        std::vector<Text> on;
-        std::ranges::copy_if(words, std::back_inserter(on),
-                             [&](auto& t) { return t.page == page; });
-        std::ranges::stable_sort(on, [](auto& a, auto& b) { return a.y0 + 1 < b.y0; });
-        Words out;
-        for (std::size_t i = 0; i < on.size(); ++i)
-            if (i > 0 && on[i].y0 < on[i - 1].y1 - 1)
-                out.back() += " " + on[i].text;
-            else
-                out.push_back(on[i].text);
-        return out;
+    // The lines of a page as pdftotext lays them out (sed picks some), blank lines left out and
+    // each run of spaces as one, so that words side by side on the sheet share a line.
+    std::string text(int page, const std::string& pick = "1,$") const {
+        const std::string n = std::to_string(page + 1);
+        return commandOutput("pdftotext -layout -nopgbrk -f " + n + " -l " + n + " '" + file +
+                             "' - | awk 'NF { $1 = $1; print }' | sed -n '" + pick + "p'");
     }
 };
 
 // The document written to a file that lives as long as the test program, and read back.
 Pdf written(const Document& document, const Words& notes = {}) {
     static TempDir dir;
-    Pdf pdf{dir.file("w.pdf")};
+    Pdf pdf{dir.file("w.pdf"), {}, {}};
     const WriteResult r = writePdf(document, pdf.file);
-    EXPECT_TRUE(r.written && r.error.empty()) << r.error;
-    EXPECT_EQ(r.notes, notes);
+    EXPECT_EQ(std::tie(r.written, r.error, r.notes), std::make_tuple(true, std::string(), notes));
     const std::string xml = commandOutput("pdftotext -bbox '" + pdf.file + "' -");
     const std::regex item(
         R"re(<page width="([\d.]+)" height="([\d.]+)")re"
@@ -69,8 +55,8 @@ Pdf written(const Document& document, const Words& notes = {}) {
         if (m[1].matched)
             pdf.pages.emplace_back(std::stod(m[1]), std::stod(m[2]));
         else
-            pdf.words.push_back({static_cast<int>(pdf.pages.size()) - 1, std::stod(m[3]),
-                                 std::stod(m[4]), std::stod(m[5]), std::stod(m[6]), m[7]});
+            pdf.words.emplace(
+                m[7], Box{std::stod(m[3]), std::stod(m[4]), std::stod(m[5]), std::stod(m[6])});
     }
     return pdf;
 }
@@ -98,23 +84,19 @@ TEST(Worksheet, aSheetHoldsTheTitleTheGridTheWordsInColumnsAndTheFooter) {
                                      grid(2, 2, {wide, wide, wide, wide}, "Two")};
     const Pdf pdf = written({"", Paper::Letter, pages});
     ASSERT_EQ(pdf.pages, (std::vector{kLetter, kLetter, kLetter}));
-    EXPECT_EQ(pdf.lines(0), (Words{"Zoo", "\xC3\x89 B C", "D E F", "Find these words", "ANT CAT",
-                                   "BEE DOG", "zoo.lm"}));
-    EXPECT_EQ(pdf.lines(1), (Words{"One", "A B C D", "zoo.lm"}));
-    EXPECT_EQ(pdf.lines(2),
-              (Words{"Two", "A B", "C D", "Find these words", wide, wide, wide, wide, "zoo.lm"}));
+    EXPECT_EQ(pdf.text(0) + "|" + pdf.text(1) + "|" + pdf.text(2),
+              "Zoo\n\xC3\x89 B C\nD E F\nFind these words\nANT CAT\nBEE DOG\nzoo.lm\n|"
+              "One\nA B C D\nzoo.lm\n|Two\nA B\nC D\nFind these words\n" +
+                  wide + "\n" + wide + "\n" + wide + "\n" + wide + "\nzoo.lm\n");
     // The title and the grid are centred, and the grid's square cells fill the printable width.
     const double width = kLetter.first, cell = (width - 2 * kMargin) / 3;
-    EXPECT_NEAR(pdf.find("Zoo").x(), width / 2, 1);
-    EXPECT_NEAR(pdf.find("B").x(), width / 2, 1);
-    EXPECT_NEAR(pdf.find("C").x() - pdf.find("B").x(), cell, 1);
-    EXPECT_NEAR(pdf.find("E").y() - pdf.find("B").y(), cell, 1);
-    EXPECT_NEAR(pdf.find("zoo.lm").y1, kLetter.second - kMargin, 3);
+    const auto& w = pdf.words;
+    for (const char* s : {"Zoo", "B"}) EXPECT_NEAR(w.at(s).x(), width / 2, 1) << s;
+    EXPECT_NEAR(w.at("C").x() - w.at("B").x(), cell, 1);
+    EXPECT_NEAR(w.at("E").y() - w.at("B").y(), cell, 1);
+    EXPECT_NEAR(w.at("zoo.lm").y1, kLetter.second - kMargin, 3);
     // Point sizes, read from the heights of the words' boxes against the 8 pt footer's.
-    const auto size = [&](const std::string& w) {
-        const Text t = pdf.find(w), footer = pdf.find("zoo.lm");
-        return 8 * (t.y1 - t.y0) / (footer.y1 - footer.y0);
-    };
+    const auto size = [&](const char* s) { return 8 * w.at(s).height() / w.at("zoo.lm").height(); };
     EXPECT_EQ((std::vector{std::lround(size("Zoo")), std::lround(size("Find")),
                            std::lround(size("ANT")), std::lround(100 * size("B") / cell)}),
               (std::vector{20L, 16L, 14L, 60L}));  // the grid's letters 0.6 of a cell
@@ -123,21 +105,19 @@ TEST(Worksheet, aSheetHoldsTheTitleTheGridTheWordsInColumnsAndTheFooter) {
 // A grid whose letters would fall below 4 pt is cut into row bands (a wide one into column
 // bands too), one piece a sheet under its caption, and the user is told.
 TEST(Worksheet, aGridTooBigForOneSheetIsPrintedInCaptionedPieces) {
-    const auto note = [](const std::string& size) {
-        return "/x/zoo.lm: a " + size +
-               " grid on one sheet would need letters smaller than 4 pt; it is printed in 2 pieces";
-    };
-    const Pdf wide = written({"", Paper::A4, {grid(110, 110, {"ANT"})}}, {note("110 x 110")});
+    const std::string note =
+        " grid on one sheet would need letters smaller than 4 pt; it is printed in 2 pieces";
+    const Pdf wide =
+        written({"", Paper::A4, {grid(110, 110, {"ANT"})}}, {"/x/zoo.lm: a 110 x 110" + note});
     ASSERT_EQ(wide.pages, (std::vector{kA4, kA4, kA4}));  // the list follows on a sheet of its own
-    EXPECT_EQ(wide.lines(0).at(1) + "|" + wide.lines(1).at(1),
-              "Rows 1 to 110 of 110, columns 1 to 55 of 110|"
-              "Rows 1 to 110 of 110, columns 56 to 110 of 110");
-    EXPECT_EQ(wide.lines(2), (Words{"Find these words", "ANT", "zoo.lm"}));
-    EXPECT_LT(wide.find("Find").y0, kMargin + 5);
-    const Pdf tall = written({"", Paper::A4, {grid(150, 8)}}, {note("150 x 8")});
+    EXPECT_EQ(wide.text(0, "2") + wide.text(1, "2") + wide.text(2),
+              "Rows 1 to 110 of 110, columns 1 to 55 of 110\n"
+              "Rows 1 to 110 of 110, columns 56 to 110 of 110\nFind these words\nANT\nzoo.lm\n");
+    EXPECT_LT(wide.words.at("Find").y0, kMargin + 5);
+    const Pdf tall = written({"", Paper::A4, {grid(150, 8)}}, {"/x/zoo.lm: a 150 x 8" + note});
     ASSERT_EQ(tall.pages.size(), 2u);
-    EXPECT_EQ(tall.lines(0).at(1) + "|" + tall.lines(1).at(1) + "|" + tall.lines(1).at(2),
-              "Rows 1 to 75 of 150|Rows 76 to 150 of 150|C D E F G H I J");  // letter 600 on
+    EXPECT_EQ(tall.text(0, "2") + tall.text(1, "2,3"),
+              "Rows 1 to 75 of 150\nRows 76 to 150 of 150\nC D E F G H I J\n");  // letter 600 on
 }
 
 // An answer sheet fills the cells of its words with their colours, white cells stay unmarked,
@@ -150,24 +130,21 @@ TEST(Worksheet, anAnswerSheetColoursItsCellsAndLinesEachWord) {
     key.lines = {{0, 0, 1, 1}};
     const Pdf pdf = written({"", Paper::A4, {key}});
     std::istringstream ppm(commandOutput("pdftoppm -r 72 '" + pdf.file + "'"));
-    std::string magic;
     int width, height, depth;
-    ppm >> magic >> width >> height >> depth;
+    ppm.ignore(2) >> width >> height >> depth;  // after "P6"
     const auto pixels = ppm.str().substr(static_cast<std::size_t>(ppm.tellg()) + 1);
-    const auto at = [&](double x, double y) {  // the colour at a point, as "r,g,b"
+    const auto at = [&](double x, double y) {  // the colour at a point, as 0xRRGGBB
         const auto i = 3 * static_cast<std::size_t>(std::lround(y) * width + std::lround(x));
-        return std::to_string(uint8_t(pixels[i])) + "," + std::to_string(uint8_t(pixels[i + 1])) +
-               "," + std::to_string(uint8_t(pixels[i + 2]));
+        return uint8_t(pixels[i]) << 16 | uint8_t(pixels[i + 1]) << 8 | uint8_t(pixels[i + 2]);
     };
-    const Text a = pdf.find("A");
-    const double cell = pdf.find("B").x() - a.x(), x = a.x(), y = a.y();
-    EXPECT_EQ(at(x + 0.3 * cell, y - 0.3 * cell), "255,0,0");
-    EXPECT_EQ(at(x + 1.3 * cell, y - 0.3 * cell), "255,255,255");
-    EXPECT_EQ(at(x + 1.3 * cell, y + 0.7 * cell), "0,0,255");
-    EXPECT_LT(std::stoi(at(x + 0.35 * cell, y + 0.35 * cell)), 200);  // the line over red
-    const Text heading = pdf.find("Find");
+    const Box a = pdf.words.at("A"), heading = pdf.words.at("Find");
+    const double cell = pdf.words.at("B").x() - a.x(), x = a.x(), y = a.y();
+    EXPECT_EQ(at(x + 0.3 * cell, y - 0.3 * cell), 0xFF0000);
+    EXPECT_EQ(at(x + 1.3 * cell, y - 0.3 * cell), 0xFFFFFF);
+    EXPECT_EQ(at(x + 1.3 * cell, y + 0.7 * cell), 0x0000FF);
+    EXPECT_LT(at(x + 0.35 * cell, y + 0.35 * cell) >> 16, 200);  // the line's red over red
     int ink = 0;
-    for (double hx = heading.x0; hx < heading.x1; ++hx) ink += std::stoi(at(hx, heading.y())) < 100;
+    for (double hx = heading.x0; hx < heading.x1; ++hx) ink += at(hx, heading.y()) >> 16 < 100;
     EXPECT_GT(ink, 3);
 }
 
