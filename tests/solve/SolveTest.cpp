@@ -36,26 +36,52 @@ struct Play {
             if (what == "ask") seen += "(" + foundCaption(p) + ") ";
         };
     }
-    // A drag with the left button: down on the anchor, up on the end cell.
-    void drag(int row, int col, int rowSel, int colSel) {
+    // A mouse drag: button down on the anchor, up on the end cell.
+    Play& drag(int row, int col, int rowSel, int colSel, int button = 1) {
         p.grid.setCursorRow(row);
         p.grid.setCursorColumn(col);
         p.grid.setSelectionRow(rowSel);
         p.grid.setSelectionColumn(colSel);
-        finishDrag(p, host, rnd, 1);
+        finishDrag(p, host, rnd, button);
+        return *this;
     }
-    // Found words, coloured cells, the colour of the top-left cell, cursor and selection, the
-    // found caption, beeps and draws, in one line.
-    std::string state() const {
+    // Found words, coloured cells, the colour at (r, c), cursor and selection, the found
+    // caption, beeps and draws, in one line.
+    std::string state(int r = 0, int c = 0) const {
         const Grid& g = p.grid;
         std::ostringstream s;
         for (const auto& w : p.foundWords.items()) s << w << ",";
-        s << " " << colouredCells(g) << " " << g.colourAt(0, 0) << " " << g.cursorRow()
+        s << " " << colouredCells(g) << " " << g.colourAt(r, c) << " " << g.cursorRow()
           << g.cursorColumn() << g.selectionRow() << g.selectionColumn() << " " << foundCaption(p)
           << " " << host.count("beep") << rnd.draws;
         return s.str();
     }
 };
+
+// A drag from either end of a hidden word finds it with a beep and paints it in a shade of its
+// direction's family; the cursor ends on the end cell. A part of a word, a word and one more
+// letter, a knight's move, other buttons and a click on one cell find nothing; every straight
+// line draws its colour, and the left button collapses the selection onto the anchor.
+TEST(finishDrag, aDragFromEitherEndOfAWordFindsItAndAnythingElseFindsNothing) {
+    const std::string missed = " 0 16777215 0000 Found (0) 0";
+    // The anchor, the end cell and the button; the state, with the anchor's colour.
+    const std::tuple<int, int, int, int, int, std::string> cases[] = {
+        // clang-format off
+        {0, 0, 0, 2, 1, "CAT, 3 897764 0202 Found (1) 13"},  // orange across
+        {0, 2, 0, 0, 1, "CAT, 3 897764 0000 Found (1) 13"},
+        {2, 3, 0, 3, 1, "DOG, 3 911844 0303 Found (1) 13"},  // yellow down
+        {4, 2, 2, 0, 1, "EMU, 3 910447 2020 Found (1) 13"},  // falling
+        {0, 6, 2, 4, 1, "BEE, 3 910470 2424 Found (1) 13"},  // rising
+        {6, 4, 6, 2, 1, "ANT, 3 897764 6262 Found (1) 13"},
+        {0, 0, 0, 1, 1, missed + "3"}, {0, 0, 0, 3, 1, missed + "3"}, {0, 0, 2, 1, 1, missed + "0"},
+        {0, 0, 0, 2, 2, " 0 16777215 0002 Found (0) 00"},  // the right and middle buttons
+        {0, 0, 0, 2, 4, " 0 16777215 0002 Found (0) 00"},
+        {0, 0, 0, 0, 1, " 0 16777215 0000 Found (98) 00"}};  // one cell
+    // clang-format on
+    for (const auto& [r0, c0, r1, c1, button, expected] : cases)
+        EXPECT_EQ(Play().drag(r0, c0, r1, c1, button).state(r0, c0), expected)
+            << r0 << c0 << r1 << c1;
+}
 
 // The last word found, by hand or by Find all, asks whether to clear the grid, with the lists
 // shown, the captions refreshed and the pointer normal; Yes hides every word again, No keeps
