@@ -115,11 +115,7 @@ TEST(Generator, keepsTheFirstBestOfAtMostTwentyAttemptsAndEveryRecordReadsTrue) 
             readable(run, words);
             std::set<std::pair<int, int>> cells;
             for (const PlacementRecord& r : run.p.placements)
-                for (int i = 0; !r.empty() && i < ssize(*r.word); ++i)
-                    crossings += !cells
-                                      .emplace(*r.x1 + stepX(recordDirection(r)) * i,
-                                               *r.y1 + stepY(recordDirection(r)) * i)
-                                      .second;
+                for (const auto& cell : runCells(r)) crossings += !cells.insert(cell).second;
         }
     EXPECT_GT(crossings, 30);
     Creation first(kAnimals, 20, 20, 5), q({"CAT", "HIPPOPOTAMUS", "DOG"}, 6, 6, 2);
