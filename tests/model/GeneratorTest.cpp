@@ -1,8 +1,7 @@
-// The Create button: size checks, attempts, placement, decoys, levels, filler and the lists.
+// The Create button: size checks, attempts, placement, decoys and the lists.
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <set>
 
 #include "GeneratorSupport.h"
@@ -136,31 +135,6 @@ TEST(Generator, keepsTheFirstBestOfAtMostTwentyAttemptsAndEveryRecordReadsTrue) 
     ASSERT_EQ(q.run(none, {.attemptTimeLimit = std::chrono::nanoseconds(-1)}),
               GenerateOutcome::Created);
     EXPECT_EQ(q.scratch.attemptsMade, 1);
-}
-
-// Decoys come from level 4 and filler from the words' letters at level 3 and from level 5;
-// level 0 neither turns words round nor lays them along a diagonal. The direction is read from
-// a single-precision draw: down up to 0.5 - q, then each diagonal q, then right.
-TEST(GeneratorLevels, decoysFillerAndDirectionsFollowTheLevelTable) {
-    const Words words = {"CAT", "DOG", "BIRD", "FISH", "WOLF", "BEAR"};
-    for (int level = 0; level <= 9; ++level) {
-        Creation run(words, 30, 30, level);
-        ASSERT_EQ(run.run(static_cast<std::uint32_t>(level)), GenerateOutcome::Created);
-        const std::string letters = gridLetters(run.p);
-        EXPECT_EQ(std::set(letters.begin(), letters.end()).size() < 26, level == 3 || level >= 5)
-            << level;
-        EXPECT_EQ(run.scratch.decoys.size(), 6u * std::max(0, 2 * level - 7)) << level;
-        for (const PlacementRecord& r : run.p.placements)
-            EXPECT_TRUE(level > 0 ||
-                        (runLetters(run.p, r) == *r.word && (*r.x1 == *r.x2 || *r.y1 == *r.y2)));
-    }
-    const float q = 0.08f;
-    const auto above = [](float v) { return std::nextafter(v, 1.0f); };
-    const std::pair<float, Direction> cases[] = {
-        {0.5f + q, Direction::DownLeft}, {above(0.5f + q), Direction::Right},
-        {0.5f, Direction::DownRight},    {above(0.5f), Direction::DownLeft},
-        {0.5f - q, Direction::Down},     {above(0.5f - q), Direction::DownRight}};
-    for (const auto& [r, d] : cases) EXPECT_EQ(wordDirection(r, q), d) << r;
 }
 
 // Decoys (level 4 up) are a word's first j letters (2 <= j < length) and a pool letter that
