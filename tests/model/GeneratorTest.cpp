@@ -64,20 +64,19 @@ TEST(Generator, refusesSizesOutsideFourToTwoHundredAndStopsSilentlyWithNothingTo
         {"10", "10", "AA\r\nAAA\r\n", "stopped: busy idle, 10 columns, one letter, 2 listed, 0 attempts, kept"}};
     // clang-format on
     for (const auto& [cols, rows, words, expected] : cases) {
-        Creation run({"CAT", "DOG"}, 10, 10, 3);
-        ASSERT_EQ(run.run(1), GenerateOutcome::Created);
-        const PlacementList records = run.p.placements;
-        run.window.columnsText = cols, run.window.rowsText = rows, run.window.wordText = words;
-        run.host.log.clear();
+        Creation c({"CAT", "DOG"}, 10, 10, 3);
+        ASSERT_EQ(c.run(1), GenerateOutcome::Created);
+        const PlacementList records = c.p.placements;
+        c.window.columnsText = cols, c.window.rowsText = rows, c.window.wordText = words;
+        c.host.log.clear();
         std::string got =
-            std::array{"created:", "refused:", "stopped:"}[static_cast<int>(run.run(1))];
-        for (const std::string& request : run.host.log) got += " " + request;
-        got += run.p.shown ? ", shown, " : ", ";
-        got += std::to_string(run.scratch.columns) + " columns, ";
-        got += run.scratch.allSameLetter ? "one letter, " : "";
-        got += std::to_string(run.p.hiddenWords.count()) + " listed, ";
-        got += std::to_string(run.scratch.attemptsMade) + " attempts";
-        EXPECT_EQ(got + (run.p.placements == records ? ", kept" : ""), expected);
+            std::array{"created:", "refused:", "stopped:"}[static_cast<int>(c.run(1))];
+        for (const std::string& request : c.host.log) got += " " + request;
+        got += (c.p.shown ? ", shown, " : ", ") + std::to_string(c.scratch.columns) + " columns, ";
+        got += c.scratch.allSameLetter ? "one letter, " : "";
+        got += std::to_string(c.p.hiddenWords.count()) + " listed, ";
+        got += std::to_string(c.scratch.attemptsMade) + " attempts";
+        EXPECT_EQ(got + (c.p.placements == records ? ", kept" : ""), expected);
     }
 }
 
@@ -86,9 +85,7 @@ TEST(Generator, refusesSizesOutsideFourToTwoHundredAndStopsSilentlyWithNothingTo
 TEST(Generator, leavesEveryCellOneWhiteLetterTheGridFittedAndFreshLists) {
     Creation run(kAnimals, 15, 11, 9);
     Puzzle& p = run.p;
-    p.foundWords.add("OLD");
-    p.hiddenWords.add("STALE");
-    p.grid.setColourAt(1, 1, 255);
+    p.foundWords.add("OLD"), p.hiddenWords.add("STALE"), p.grid.setColourAt(1, 1, 255);
     run.window.gridFrame.rowHeight = 255;
     ASSERT_EQ(run.run(3), GenerateOutcome::Created);
     EXPECT_EQ(foundCaption(p) + hiddenCaption(p), "Found (0)Hidden (10)");
