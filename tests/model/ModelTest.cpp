@@ -22,13 +22,11 @@ using namespace lettermaze::testing;
 // only where that ties does the accent count, after the plain letter.
 TEST(SortedList, sortsCaseInsensitivelyAndAccentedLettersWithTheirBaseLetter) {
     SortedList l;
-    EXPECT_EQ(l.selectedIndex(), -1);
     for (const char* w : {"ZEBRA", "APPLE", "banana", "Cherry"}) l.add(w);
     EXPECT_EQ(l.items(), (Words{"APPLE", "banana", "Cherry", "ZEBRA"}));
     // Case only: after the word already listed, also for accented letters.
     EXPECT_EQ((std::vector{l.add("APPLES"), l.add("apple"), l.add("cr\xE8me"), l.add("CR\xC8ME")}),
               (std::vector{1, 1, 5, 6}));
-    EXPECT_EQ(l.selectedText(), "");
     // Each row is in list order; added in reverse, they must come out as written.
     // clang-format off
     const std::string accented = "\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF"
@@ -46,20 +44,6 @@ TEST(SortedList, sortsCaseInsensitivelyAndAccentedLettersWithTheirBaseLetter) {
         for (auto it = order.rbegin(); it != order.rend(); ++it) list.add(*it);
         EXPECT_EQ(list.items(), order) << order.front();
     }
-}
-
-TEST(SortedList, selectionFollowsItsItemAndIsDroppedWithIt) {
-    SortedList l;
-    for (const char* w : {"CAT", "DOG"}) l.add(w);
-    l.setSelectedIndex(1);
-    l.add("ANT");  // sorts in before the selected DOG
-    EXPECT_EQ(l.selectedText(), "DOG");
-    l.removeAt(0);
-    EXPECT_EQ(l.selectedText(), "DOG");
-    l.removeAt(1);
-    EXPECT_EQ(l.selectedIndex(), -1);
-    EXPECT_THROW(l.removeAt(5), std::out_of_range);
-    EXPECT_THROW(l.at(l.count()), std::out_of_range);
 }
 
 // Setting the cursor collapses the selection onto it; a resize keeps the cells both sizes
