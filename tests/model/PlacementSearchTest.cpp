@@ -48,8 +48,8 @@ std::string generate(const Words& words, int cols, int rows, int level, std::uin
         Creation c(words, cols, rows, level);
         SeededRandom own(seed);
         ScriptedRandom counting(own);
-        const GenerateOptions options{.search = kind, .attemptTimeLimit = std::chrono::hours(1)};
-        out << static_cast<int>(c.run(counted ? static_cast<Random&>(counting) : own, options))
+        out << static_cast<int>(c.run(counted ? static_cast<Random&>(counting) : own,
+                                      {.search = kind, .attemptTimeLimit = std::chrono::hours(1)}))
             << ' ' << gridLetters(c.p);
         for (const PlacementRecord& r : c.p.placements)
             out << ' ' << r.word.value_or("-") << r.x1.value_or(0) << ',' << r.y1.value_or(0) << ','
@@ -120,13 +120,11 @@ TEST(PlacementSearch, bothSearchesFindDrawAndWriteAsTheScanRules) {
             const std::optional<Spot> at = search.find(text, d, rnd);
             ScriptedRandom again(script);  // asked again before any write: the same answer
             const std::optional<Spot> repeated = search.find(text, d, again);
+            if (at) search.write(text, d, *at);
             std::string written;  // the cells of the run found, after writing there
-            if (at) {
-                search.write(text, d, *at);
-                for (int i = 0; i < ssize(text); ++i)
-                    written += letterOf(
-                        cells[(at->x - 1 + stepX(d) * i) * rows + at->y - 1 + stepY(d) * i]);
-            }
+            for (int i = 0; at && i < ssize(text); ++i)
+                written +=
+                    letterOf(cells[(at->x - 1 + stepX(d) * i) * rows + at->y - 1 + stepY(d) * i]);
             EXPECT_EQ(std::tuple(at, rnd.draws, repeated, again.draws, written),
                       std::tuple(found, draws, found, draws, at ? text : ""))
                 << rule << (fast ? ", bitset" : ", literal");
@@ -169,16 +167,13 @@ TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
             else if (choice == 2 || text.empty())
                 text = randomWords(gen, 1, 2, 17, "ABCABCABCZ")[0];
             if (!fitsIn(d, static_cast<int>(text.size()), cols, rows)) continue;
-            SCOPED_TRACE(::testing::Message()
-                         << "round " << round << " step " << step << " " << text);
+            SCOPED_TRACE(::testing::Message() << "round " << round << '.' << step << ' ' << text);
             const SeededRandom source(static_cast<std::uint32_t>(gen()));
             ScriptedRandom r1(source), r2(source);
             const std::optional<Spot> a = literal.find(text, d, r1), b = bitset.find(text, d, r2);
             ASSERT_EQ(std::pair(a, r1.draws), std::pair(b, r2.draws));
             if (a && gen() % 2 == 0) {
-                ++found;
-                literal.write(text, d, *a);
-                bitset.write(text, d, *a);
+                ++found, literal.write(text, d, *a), bitset.write(text, d, *a);
                 ASSERT_EQ(cells, copy);
             } else if (!a) {
                 ++notFound;
