@@ -28,21 +28,17 @@ struct Creation {
     }
 };
 
-// The cells of a record's run, column and row, from its first cell to its last; none when the
-// word was left out.
-inline std::vector<std::pair<int, int>> runCells(const PlacementRecord& r) {
-    if (r.empty()) return {};
-    const int x2 = static_cast<int>(*r.x2), y2 = static_cast<int>(*r.y2);
-    std::vector cells{std::pair(static_cast<int>(*r.x1), static_cast<int>(*r.y1))};
-    for (auto [x, y] = cells[0]; x != x2 || y != y2; cells.emplace_back(x, y))
-        x += (x < x2) - (x > x2), y += (y < y2) - (y > y2);
-    return cells;
-}
-
-// The letters of a record's run, read from the grid from its first cell to its last.
+// The letters of a record's run, read from the grid from its first cell to its last; none when
+// the word was left out.
 inline std::string runLetters(const Puzzle& p, const PlacementRecord& r) {
-    std::string s;
-    for (const auto& [x, y] : runCells(r)) s += p.grid.letterAt(y - 1, x - 1);
+    if (r.empty()) return "";
+    const int x2 = static_cast<int>(*r.x2), y2 = static_cast<int>(*r.y2);
+    int x = static_cast<int>(*r.x1), y = static_cast<int>(*r.y1);
+    std::string s = p.grid.letterAt(y - 1, x - 1);
+    while (x != x2 || y != y2) {
+        x += (x < x2) - (x > x2), y += (y < y2) - (y > y2);
+        s += p.grid.letterAt(y - 1, x - 1);
+    }
     return s;
 }
 
