@@ -21,10 +21,9 @@ namespace {
 Words randomWords(std::mt19937& gen, int count, int shortest, int longest,
                   std::string_view alphabet) {
     Words words(static_cast<std::size_t>(count));
-    for (std::string& w : words) {
-        w.resize(shortest + gen() % (longest - shortest + 1));
-        for (char& c : w) c = alphabet[gen() % alphabet.size()];
-    }
+    for (std::string& w : words)
+        for (w.resize(shortest + gen() % (longest - shortest + 1)); char& c : w)
+            c = alphabet[gen() % alphabet.size()];
     return words;
 }
 
@@ -79,13 +78,6 @@ void countPlaces(Tally& tally, int sample, const Words& words, int level, std::u
     }
 }
 
-// Wilson and Hilferty's normal approximation of a chi-square statistic with df degrees of
-// freedom: far out in the tail (z of 5 is a chance of 3 in 10 million) it is close enough.
-double chiSquareZ(double statistic, int df) {
-    const double k = 9.0 * df / 2.0;
-    return (std::cbrt(statistic / df) - (1.0 - 1.0 / k)) * std::sqrt(k);
-}
-
 }  // namespace
 
 // Column 1 of the first board reads A . B C. Firsts: Int(0.3 x 4) + 1 = 2; DownLeft's column
@@ -116,9 +108,9 @@ TEST(PlacementSearch, bothSearchesFindDrawAndWriteAsTheScanRules) {
             LiteralSearch literal;
             PlacementSearch& search = fast ? static_cast<PlacementSearch&>(bitset) : literal;
             search.attach(cells, cols, rows);
-            ScriptedRandom rnd(script);
+            ScriptedRandom rnd(script), again(script), fresh(script);
             const std::optional<Spot> at = search.find(text, d, rnd);
-            ScriptedRandom again(script);  // asked again before any write: the same answer
+            // Asked again before any write: the same answer.
             const std::optional<Spot> repeated = search.find(text, d, again);
             if (at) search.write(text, d, *at);
             std::string written;  // the cells of the run found, after writing there
@@ -132,7 +124,6 @@ TEST(PlacementSearch, bothSearchesFindDrawAndWriteAsTheScanRules) {
             // one.
             std::vector<GridCell> empty(cells.size(), kEmptyCell);
             search.attach(empty, cols, rows);
-            ScriptedRandom fresh(script);
             EXPECT_TRUE(search.find(text, d, fresh)) << rule << (fast ? ", bitset" : ", literal");
         }
 }
@@ -245,7 +236,10 @@ TEST(PlacementSearch, skippingDrawsThatCannotMatterKeepsTheOddsOfEveryPlacement)
     }
     for (std::size_t k = 0; k < words.size(); ++k) {
         ASSERT_GT(freedom[k], 100);
-        EXPECT_LT(chiSquareZ(statistic[k], freedom[k]), 5.0)
+        // Wilson and Hilferty's normal approximation of the statistic: far out in the tail (z of
+        // 5 is a chance of 3 in 10 million) it is close enough.
+        const double n = 9.0 * freedom[k] / 2.0;
+        EXPECT_LT((std::cbrt(statistic[k] / freedom[k]) - (1.0 - 1.0 / n)) * std::sqrt(n), 5.0)
             << words[k] << ": chi-square " << statistic[k] << " with " << freedom[k]
             << " degrees of freedom";
     }
