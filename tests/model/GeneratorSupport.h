@@ -7,13 +7,6 @@
 
 namespace lettermaze::testing {
 
-// Lines joined with CR LF, each line ended, as the word box holds them.
-inline std::string crlf(const Words& lines) {
-    std::string out;
-    for (const std::string& l : lines) out += l + "\r\n";
-    return out;
-}
-
 // A window asking for these words at this size and level, and the puzzle and scratch it fills.
 struct Creation {
     Puzzle p;
@@ -21,9 +14,9 @@ struct Creation {
     GenerationScratch scratch;
     FakeHost host;
     Creation(const Words& words, int cols, int rows, int level) {
-        window.wordText = crlf(words);
-        window.columnsText = std::to_string(cols);
-        window.rowsText = std::to_string(rows);
+        // Each line ended with CR LF, as the word box holds them.
+        for (const std::string& w : words) window.wordText += w + "\r\n";
+        window.columnsText = std::to_string(cols), window.rowsText = std::to_string(rows);
         window.level = level;
     }
     GenerateOutcome run(Random& rnd, const GenerateOptions& options = {}) {
@@ -35,21 +28,16 @@ struct Creation {
     }
 };
 
-inline Direction recordDirection(const PlacementRecord& r) {
-    const double dx = *r.x2 - *r.x1, dy = *r.y2 - *r.y1;
-    if (dy == 0) return Direction::Right;
-    if (dx == 0) return Direction::Down;
-    return dx > 0 ? Direction::DownRight : Direction::DownLeft;
-}
-
-// The letters of a record's run, read from the grid from its first cell to its last.
+// The letters of a record's run, read from the grid from its first cell to its last; none when
+// the word was left out.
 inline std::string runLetters(const Puzzle& p, const PlacementRecord& r) {
-    const Direction d = recordDirection(r);
-    std::string s;
-    for (int x = static_cast<int>(*r.x1), y = static_cast<int>(*r.y1);;
-         x += stepX(d), y += stepY(d)) {
+    if (r.empty()) return "";
+    const int x2 = static_cast<int>(*r.x2), y2 = static_cast<int>(*r.y2);
+    int x = static_cast<int>(*r.x1), y = static_cast<int>(*r.y1);
+    std::string s = p.grid.letterAt(y - 1, x - 1);
+    while (x != x2 || y != y2) {
+        x += (x < x2) - (x > x2), y += (y < y2) - (y > y2);
         s += p.grid.letterAt(y - 1, x - 1);
-        if (x == *r.x2 && y == *r.y2) break;
     }
     return s;
 }

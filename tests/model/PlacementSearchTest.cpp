@@ -21,10 +21,9 @@ namespace {
 Words randomWords(std::mt19937& gen, int count, int shortest, int longest,
                   std::string_view alphabet) {
     Words words(static_cast<std::size_t>(count));
-    for (std::string& w : words) {
-        w.resize(shortest + gen() % (longest - shortest + 1));
-        for (char& c : w) c = alphabet[gen() % alphabet.size()];
-    }
+    for (std::string& w : words)
+        for (w.resize(shortest + gen() % (longest - shortest + 1)); char& c : w)
+            c = alphabet[gen() % alphabet.size()];
     return words;
 }
 
@@ -48,8 +47,8 @@ std::string generate(const Words& words, int cols, int rows, int level, std::uin
         Creation c(words, cols, rows, level);
         SeededRandom own(seed);
         ScriptedRandom counting(own);
-        const GenerateOptions options{.search = kind, .attemptTimeLimit = std::chrono::hours(1)};
-        out << static_cast<int>(c.run(counted ? static_cast<Random&>(counting) : own, options))
+        out << static_cast<int>(c.run(counted ? static_cast<Random&>(counting) : own,
+                                      {.search = kind, .attemptTimeLimit = std::chrono::hours(1)}))
             << ' ' << gridLetters(c.p);
         for (const PlacementRecord& r : c.p.placements)
             out << ' ' << r.word.value_or("-") << r.x1.value_or(0) << ',' << r.y1.value_or(0) << ','
@@ -77,13 +76,6 @@ void countPlaces(Tally& tally, int sample, const Words& words, int level, std::u
         const double ends = r.empty() ? -1 : *r.x1 * 1000 + *r.y1 * 100 + *r.x2 * 10 + *r.y2;
         ++tally[k][static_cast<int>(ends) * 2 + backwards][sample];
     }
-}
-
-// Wilson and Hilferty's normal approximation of a chi-square statistic with df degrees of
-// freedom: far out in the tail (z of 5 is a chance of 3 in 10 million) it is close enough.
-double chiSquareZ(double statistic, int df) {
-    const double k = 9.0 * df / 2.0;
-    return (std::cbrt(statistic / df) - (1.0 - 1.0 / k)) * std::sqrt(k);
 }
 
 }  // namespace
@@ -116,17 +108,15 @@ TEST(PlacementSearch, bothSearchesFindDrawAndWriteAsTheScanRules) {
             LiteralSearch literal;
             PlacementSearch& search = fast ? static_cast<PlacementSearch&>(bitset) : literal;
             search.attach(cells, cols, rows);
-            ScriptedRandom rnd(script);
+            ScriptedRandom rnd(script), again(script), fresh(script);
             const std::optional<Spot> at = search.find(text, d, rnd);
-            ScriptedRandom again(script);  // asked again before any write: the same answer
+            // Asked again before any write: the same answer.
             const std::optional<Spot> repeated = search.find(text, d, again);
+            if (at) search.write(text, d, *at);
             std::string written;  // the cells of the run found, after writing there
-            if (at) {
-                search.write(text, d, *at);
-                for (int i = 0; i < ssize(text); ++i)
-                    written += letterOf(
-                        cells[(at->x - 1 + stepX(d) * i) * rows + at->y - 1 + stepY(d) * i]);
-            }
+            for (int i = 0; at && i < ssize(text); ++i)
+                written +=
+                    letterOf(cells[(at->x - 1 + stepX(d) * i) * rows + at->y - 1 + stepY(d) * i]);
             EXPECT_EQ(std::tuple(at, rnd.draws, repeated, again.draws, written),
                       std::tuple(found, draws, found, draws, at ? text : ""))
                 << rule << (fast ? ", bitset" : ", literal");
@@ -134,7 +124,6 @@ TEST(PlacementSearch, bothSearchesFindDrawAndWriteAsTheScanRules) {
             // one.
             std::vector<GridCell> empty(cells.size(), kEmptyCell);
             search.attach(empty, cols, rows);
-            ScriptedRandom fresh(script);
             EXPECT_TRUE(search.find(text, d, fresh)) << rule << (fast ? ", bitset" : ", literal");
         }
 }
@@ -169,16 +158,13 @@ TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
             else if (choice == 2 || text.empty())
                 text = randomWords(gen, 1, 2, 17, "ABCABCABCZ")[0];
             if (!fitsIn(d, static_cast<int>(text.size()), cols, rows)) continue;
-            SCOPED_TRACE(::testing::Message()
-                         << "round " << round << " step " << step << " " << text);
+            SCOPED_TRACE(::testing::Message() << "round " << round << '.' << step << ' ' << text);
             const SeededRandom source(static_cast<std::uint32_t>(gen()));
             ScriptedRandom r1(source), r2(source);
             const std::optional<Spot> a = literal.find(text, d, r1), b = bitset.find(text, d, r2);
             ASSERT_EQ(std::pair(a, r1.draws), std::pair(b, r2.draws));
             if (a && gen() % 2 == 0) {
-                ++found;
-                literal.write(text, d, *a);
-                bitset.write(text, d, *a);
+                ++found, literal.write(text, d, *a), bitset.write(text, d, *a);
                 ASSERT_EQ(cells, copy);
             } else if (!a) {
                 ++notFound;
@@ -250,7 +236,10 @@ TEST(PlacementSearch, skippingDrawsThatCannotMatterKeepsTheOddsOfEveryPlacement)
     }
     for (std::size_t k = 0; k < words.size(); ++k) {
         ASSERT_GT(freedom[k], 100);
-        EXPECT_LT(chiSquareZ(statistic[k], freedom[k]), 5.0)
+        // Wilson and Hilferty's normal approximation of the statistic: far out in the tail (z of
+        // 5 is a chance of 3 in 10 million) it is close enough.
+        const double n = 9.0 * freedom[k] / 2.0;
+        EXPECT_LT((std::cbrt(statistic[k] / freedom[k]) - (1.0 - 1.0 / n)) * std::sqrt(n), 5.0)
             << words[k] << ": chi-square " << statistic[k] << " with " << freedom[k]
             << " degrees of freedom";
     }
