@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <set>
 
 #include "GeneratorSupport.h"
@@ -137,6 +138,15 @@ TEST(GeneratorLevels, decoysFillerAndDirectionsFollowTheLevelTable) {
             EXPECT_TRUE(level > 0 ||
                         (runLetters(run.p, r) == *r.word && (*r.x1 == *r.x2 || *r.y1 == *r.y2)));
     }
+    // A word's direction, from a single-precision draw: down up to 0.5 - q, then each diagonal
+    // q, then right.
+    const float q = 0.08f;
+    const auto above = [](float v) { return std::nextafter(v, 1.0f); };
+    const std::pair<float, Direction> cases[] = {
+        {0.5f + q, Direction::DownLeft}, {above(0.5f + q), Direction::Right},
+        {0.5f, Direction::DownRight},    {above(0.5f), Direction::DownLeft},
+        {0.5f - q, Direction::Down},     {above(0.5f - q), Direction::DownRight}};
+    for (const auto& [r, d] : cases) EXPECT_EQ(wordDirection(r, q), d) << r;
 }
 
 // Decoys (level 4 up) are a word's first j letters (2 <= j < length) and a pool letter that

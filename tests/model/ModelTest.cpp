@@ -46,6 +46,21 @@ TEST(SortedList, sortsCaseInsensitivelyAndAccentedLettersWithTheirBaseLetter) {
     }
 }
 
+// The selection stays on its word as others sort in before it or go, and goes with it; reading
+// past the end is refused.
+TEST(SortedList, selectionFollowsItsItemAndIsDroppedWithIt) {
+    SortedList l;
+    for (const char* w : {"CAT", "DOG"}) l.add(w);
+    l.setSelectedIndex(1);
+    l.add("ANT");  // sorts in before the selected DOG
+    std::string seen = l.selectedText();
+    l.removeAt(0);
+    seen += l.selectedText();
+    l.removeAt(1);
+    EXPECT_EQ(seen + std::to_string(l.selectedIndex()), "DOGDOG-1");
+    EXPECT_THROW(l.at(l.count()), std::out_of_range);
+}
+
 // Setting the cursor collapses the selection onto it; a resize keeps the cells both sizes
 // share, new cells empty and white, and tells the view to repaint; anything outside the grid
 // is refused.
