@@ -28,10 +28,6 @@ inline Puzzle gridPuzzle(const Words& rows, const Words& hidden = {}, const Word
     return p;
 }
 
-inline Puzzle blankPuzzle(int rows, int cols, char filler = 'Q') {
-    return gridPuzzle(Words(static_cast<std::size_t>(rows), std::string(cols, filler)));
-}
-
 inline int colouredCells(const Grid& g) {
     int n = 0;
     for (int r = 0; r < g.rowCount(); ++r)

@@ -72,8 +72,6 @@ mimes=$(gio mime application/x-lettermaze)
 [ "$(grep -c 'lettermaze.desktop' <<<"$mimes")" = 3 ] || fail "gio mime: $mimes"
 [ "$(xdg-mime query default application/x-lettermaze)" = lettermaze.desktop ] ||
     fail "xdg-mime names another default"
-[ "$(XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype key.lm)" = application/x-lettermaze ] ||
-    fail "xdg-mime does not know .lm files"
 [ "$(ls "$XDG_DATA_HOME/mime/packages")" = lettermaze.xml ] || fail "a second MIME package"
 gio open key.lm
 for i in $(seq 1 40); do

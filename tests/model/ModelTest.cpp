@@ -65,7 +65,7 @@ TEST(SortedList, selectionFollowsItsItemAndIsDroppedWithIt) {
 // share, new cells empty and white, and tells the view to repaint; anything outside the grid
 // is refused.
 TEST(Grid, theCursorCollapsesTheSelectionAndAResizeKeepsSharedCells) {
-    Grid g = blankPuzzle(3, 3).grid;  // every cell Q
+    Grid g = gridPuzzle({"QQQ", "QQQ", "QQQ"}).grid;
     g.setColourAt(1, 2, 7);
     const auto revision = g.revision();
     g.setColumnCount(4), g.setRowCount(2);
