@@ -2,21 +2,17 @@
 set -uo pipefail
 tmp=$(mktemp -d)
 trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
-failures=0
-passes=0
+checked=0 failed=0
 check() {  # check NAME CONDITION...
-    local name=$1
-    shift
-    if "$@"; then passes=$((passes + 1)); else echo "FAILED: $name"; failures=$((failures + 1)); fi
+    checked=$((checked + 1))
+    "${@:2}" || { echo "FAILED: $1"; failed=$((failed + 1)); }
 }
 exits() {  # exits STATUS NAME COMMAND...: the command, its output dropped, ends with STATUS
-    local status=$1 name=$2
-    shift 2
-    "$@" >/dev/null 2>&1
-    check "$name" test $? -eq "$status"
+    "${@:3}" >/dev/null 2>&1
+    check "$2" test $? -eq "$1"
 }
 crlf() { printf '%s\r\n' "$@"; }
 finish() {
-    echo "$passes passed, $failures failed"
-    [ "$failures" -eq 0 ]
+    echo "$((checked - failed)) passed, $failed failed"
+    [ "$failed" -eq 0 ]
 }
