@@ -11,7 +11,6 @@ exits() {  # exits STATUS NAME COMMAND...: the command, its output dropped, ends
     "${@:3}" >/dev/null 2>&1
     check "$2" test $? -eq "$1"
 }
-crlf() { printf '%s\r\n' "$@"; }
 finish() {
     echo "$((checked - failed)) passed, $failed failed"
     [ "$failed" -eq 0 ]

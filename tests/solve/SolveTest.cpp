@@ -72,10 +72,8 @@ TEST(finishDrag, aDragFromEitherEndOfAWordFindsItAndAnythingElseFindsNothing) {
         {2, 3, 0, 3, 1, "DOG, 3 911844 0303 Found (1) 13"},  // yellow down
         {4, 2, 2, 0, 1, "EMU, 3 910447 2020 Found (1) 13"},  // falling
         {0, 6, 2, 4, 1, "BEE, 3 910470 2424 Found (1) 13"},  // rising
-        {6, 4, 6, 2, 1, "ANT, 3 897764 6262 Found (1) 13"},
         {0, 0, 0, 1, 1, missed + "3"}, {0, 0, 0, 3, 1, missed + "3"}, {0, 0, 2, 1, 1, missed + "0"},
-        {0, 0, 0, 2, 2, " 0 16777215 0002 Found (0) 00"},  // the right and middle buttons
-        {0, 0, 0, 2, 4, " 0 16777215 0002 Found (0) 00"},
+        {0, 0, 0, 2, 2, " 0 16777215 0002 Found (0) 00"},  // the right button
         {0, 0, 0, 0, 1, " 0 16777215 0000 Found (98) 00"}};  // one cell
     // clang-format on
     for (const auto& [r0, c0, r1, c1, button, expected] : cases)
