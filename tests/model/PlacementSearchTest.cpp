@@ -39,43 +39,30 @@ bool fitsAnywhere(PlacementSearch& literal, std::string text, int cols, int rows
 }
 
 // Everything a generation made, as text: grid, records, list, decoys, attempts and draws; once
-// drawn through Random, once through the generator's own inlined source.
-std::string generate(const Words& words, int cols, int rows, int level, std::uint32_t seed,
-                     SearchKind kind) {
-    std::ostringstream out;
-    for (const bool counted : {true, false}) {
-        Creation c(words, cols, rows, level);
-        SeededRandom own(seed);
-        ScriptedRandom counting(own);
-        out << static_cast<int>(c.run(counted ? static_cast<Random&>(counting) : own,
-                                      {.search = kind, .attemptTimeLimit = std::chrono::hours(1)}))
-            << ' ' << gridLetters(c.p);
-        for (const PlacementRecord& r : c.p.placements)
-            out << ' ' << r.word.value_or("-") << r.x1.value_or(0) << ',' << r.y1.value_or(0) << ','
-                << r.x2.value_or(0) << ',' << r.y2.value_or(0);
-        for (const std::string& w : c.p.hiddenWords.items()) out << " listed " << w;
-        for (const std::string& w : c.scratch.decoys) out << " decoy " << w;
-        out << " attempts " << c.scratch.attemptsMade << " best " << c.scratch.bestAttempt
-            << " draws " << counting.draws << '\n';
-    }
-    return out.str();
-}
-
-// Per word, how often each place came up in each of two samples.
-using Tally = std::vector<std::map<int, std::array<int, 2>>>;
-
-// Counts, in one sample, where each word lay after one generation on a 6 x 6 grid: its run's
-// ends, as digits, and whether it reads backwards; -2 for a word left out.
-void countPlaces(Tally& tally, int sample, const Words& words, int level, std::uint32_t seed,
-                 SearchKind kind) {
-    Creation c(words, 6, 6, level);
-    EXPECT_EQ(c.run(seed, {.search = kind}), GenerateOutcome::Created);
-    for (std::size_t k = 0; k < words.size(); ++k) {
-        const PlacementRecord& r = c.p.placements[k];
-        const bool backwards = !r.empty() && runLetters(c.p, r) != *r.word;
-        const double ends = r.empty() ? -1 : *r.x1 * 1000 + *r.y1 * 100 + *r.x2 * 10 + *r.y2;
-        ++tally[k][static_cast<int>(ends) * 2 + backwards][sample];
-    }
+// drawn through Random, once through the generator's own inlined source. Either search must make
+// the same.
+void expectSameGenerations(const Words& words, int cols, int rows, int level, std::uint32_t seed) {
+    std::ostringstream made[2];
+    for (const SearchKind kind : {SearchKind::Bitset, SearchKind::Literal})
+        for (const bool counted : {true, false}) {
+            std::ostringstream& out = made[kind == SearchKind::Literal];
+            Creation c(words, cols, rows, level);
+            SeededRandom own(seed);
+            ScriptedRandom counting(own);
+            out << static_cast<int>(
+                       c.run(counted ? static_cast<Random&>(counting) : own,
+                             {.search = kind, .attemptTimeLimit = std::chrono::hours(1)}))
+                << ' ' << gridLetters(c.p);
+            for (const PlacementRecord& r : c.p.placements)
+                out << ' ' << r.word.value_or("-") << r.x1.value_or(0) << ',' << r.y1.value_or(0)
+                    << ',' << r.x2.value_or(0) << ',' << r.y2.value_or(0);
+            for (const std::string& w : c.p.hiddenWords.items()) out << " listed " << w;
+            for (const std::string& w : c.scratch.decoys) out << " decoy " << w;
+            out << " attempts " << c.scratch.attemptsMade << " best " << c.scratch.bestAttempt
+                << " draws " << counting.draws << '\n';
+        }
+    EXPECT_EQ(made[0].str(), made[1].str())
+        << cols << "x" << rows << " level " << level << " seed " << seed;
 }
 
 }  // namespace
@@ -182,12 +169,6 @@ TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
 }
 
 TEST(PlacementSearch, wholeGenerationsAreTheSameWithEitherSearch) {
-    const auto expectSame = [](const Words& words, int cols, int rows, int level,
-                               std::uint32_t seed) {
-        EXPECT_EQ(generate(words, cols, rows, level, seed, SearchKind::Bitset),
-                  generate(words, cols, rows, level, seed, SearchKind::Literal))
-            << cols << "x" << rows << " level " << level << " seed " << seed;
-    };
     const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     std::mt19937 gen(777);
     for (int round = 0; round < 160; ++round) {
@@ -196,13 +177,13 @@ TEST(PlacementSearch, wholeGenerationsAreTheSameWithEitherSearch) {
         const std::string alphabet = std::array{"AB", "ETAOIN", letters.c_str()}[round % 3];
         const int count = 1 + static_cast<int>(gen() % 40);
         const Words words = randomWords(gen, count, 2, 3 + static_cast<int>(gen() % 20), alphabet);
-        expectSame(words, cols, rows, round % 10, static_cast<std::uint32_t>(gen()));
+        expectSameGenerations(words, cols, rows, round % 10, static_cast<std::uint32_t>(gen()));
     }
     // Crowded grids, and heights across the 64-row words of the bitsets.
-    expectSame(randomWords(gen, 60, 5, 12, "ETAOINSHRDLU"), 30, 30, 9, 1);
-    expectSame(randomWords(gen, 40, 40, 70, letters), 70, 129, 9, 2);
-    expectSame(randomWords(gen, 30, 60, 130, letters), 140, 200, 7, 3);
-    expectSame(randomWords(gen, 80, 3, 9, "AB"), 12, 65, 8, 4);
+    expectSameGenerations(randomWords(gen, 60, 5, 12, "ETAOINSHRDLU"), 30, 30, 9, 1);
+    expectSameGenerations(randomWords(gen, 40, 40, 70, letters), 70, 129, 9, 2);
+    expectSameGenerations(randomWords(gen, 30, 60, 130, letters), 140, 200, 7, 3);
+    expectSameGenerations(randomWords(gen, 80, 3, 9, "AB"), 12, 65, 8, 4);
 }
 
 TEST(PlacementSearch, skippingDrawsThatCannotMatterKeepsTheOddsOfEveryPlacement) {
@@ -213,22 +194,30 @@ TEST(PlacementSearch, skippingDrawsThatCannotMatterKeepsTheOddsOfEveryPlacement)
     std::vector<double> statistic(words.size());
     std::vector<int> freedom(words.size());
     for (int level = 0; level <= 9; ++level) {
-        // Each word's places when every column draws its first row, and as now, from disjoint
-        // seeds so that the two samples are independent.
-        Tally tally(words.size());
-        for (std::uint32_t n = 0; n < 1500; ++n) {
-            const std::uint32_t seed = 100000 * level + n;
-            countPlaces(tally, 0, words, level, seed, SearchKind::LiteralEveryColumn);
-            countPlaces(tally, 1, words, level, seed + 50000, SearchKind::Bitset);
-        }
+        // Per word, how often each place came up in each sample: its run's ends, as digits, and
+        // whether it reads backwards; -2 for a word left out. Sample 0 when every column draws
+        // its first row, sample 1 as now, from disjoint seeds so that the two are independent.
+        std::vector<std::map<int, std::array<int, 2>>> tally(words.size());
+        for (std::uint32_t n = 0; n < 1500; ++n)
+            for (const SearchKind kind : {SearchKind::LiteralEveryColumn, SearchKind::Bitset}) {
+                const int sample = kind == SearchKind::Bitset;
+                Creation c(words, 6, 6, level);
+                const std::uint32_t seed = 100000 * level + n + 50000 * sample;
+                EXPECT_EQ(c.run(seed, {.search = kind}), GenerateOutcome::Created);
+                for (std::size_t k = 0; k < words.size(); ++k) {
+                    const PlacementRecord& r = c.p.placements[k];
+                    const bool backwards = !r.empty() && runLetters(c.p, r) != *r.word;
+                    const double ends =
+                        r.empty() ? -1 : *r.x1 * 1000 + *r.y1 * 100 + *r.x2 * 10 + *r.y2;
+                    ++tally[k][static_cast<int>(ends) * 2 + backwards][sample];
+                }
+            }
         // Chi-square test of homogeneity for two samples of equal size; places too rare for
         // the test share one bin, -3.
         for (std::size_t k = 0; k < words.size(); ++k) {
             std::map<int, std::array<int, 2>> bins;
-            for (const auto& [place, c] : tally[k]) {
-                std::array<int, 2>& bin = bins[c[0] + c[1] >= 20 ? place : -3];
-                bin = {bin[0] + c[0], bin[1] + c[1]};
-            }
+            for (const auto& [place, c] : tally[k])
+                for (const int s : {0, 1}) bins[c[0] + c[1] >= 20 ? place : -3][s] += c[s];
             for (const auto& [place, c] : bins)
                 statistic[k] += std::pow(c[0] - c[1], 2) / (c[0] + c[1]);
             freedom[k] += static_cast<int>(bins.size()) - 1;
