@@ -122,16 +122,17 @@ TEST(Worksheet, aGridTooBigForOneSheetIsPrintedInCaptionedPieces) {
 // and a darker line runs from a word's first cell to its last, inside the grid only: the word
 // list below is drawn as on any sheet.
 TEST(Worksheet, anAnswerSheetColoursItsCellsAndLinesEachWord) {
-    Page key = grid(2, 2, {"ANT"}, "");
-    key.footer = "";
-    key.cellColours = {{255, 0, 0}, {}, {}, {0, 0, 255}};
-    key.lines = {{0, 0, 1, 1}};
+    // No title or footer; A and D coloured, a line from A to D.
+    // clang-format off
+    const Page key{.rows = 2, .cols = 2, .letters = {"A", "B", "C", "D"}, .words = {"ANT"},
+                   .cellColours = {{255, 0, 0}, {}, {}, {0, 0, 255}}, .lines = {{0, 0, 1, 1}}};
+    // clang-format on
     const Pdf pdf = written({"", Paper::A4, {key}});
-    // The A4 sheet at one pixel a point, 3 bytes a pixel, after the header "P6\n595 842\n255\n".
-    const int width = 595;
+    // The A4 sheet, 595 pixels wide at one a point, 3 bytes a pixel after the header
+    // "P6\n595 842\n255\n".
     const std::string pixels = commandOutput("pdftoppm -r 72 '" + pdf.file + "' | tail -c +16");
     const auto at = [&](double x, double y) {  // the colour at a point, as 0xRRGGBB
-        const auto i = 3 * static_cast<std::size_t>(std::lround(y) * width + std::lround(x));
+        const auto i = 3 * static_cast<std::size_t>(std::lround(y) * 595 + std::lround(x));
         return uint8_t(pixels[i]) << 16 | uint8_t(pixels[i + 1]) << 8 | uint8_t(pixels[i + 2]);
     };
     const Box a = pdf.words.at("A"), heading = pdf.words.at("Find");
