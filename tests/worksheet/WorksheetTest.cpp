@@ -6,15 +6,13 @@
 #include <map>
 #include <regex>
 
-#include "fakes/Files.h"
+#include "fakes/Builders.h"
 #include "worksheet/Worksheet.h"
 
 using namespace lettermaze::worksheet;
 using namespace lettermaze::testing;
 
 namespace {
-
-using Words = std::vector<std::string>;
 
 // A word's box on the page, in points from the top left.
 struct Box {
@@ -124,17 +122,17 @@ TEST(Worksheet, aGridTooBigForOneSheetIsPrintedInCaptionedPieces) {
 // and a darker line runs from a word's first cell to its last, inside the grid only: the word
 // list below is drawn as on any sheet.
 TEST(Worksheet, anAnswerSheetColoursItsCellsAndLinesEachWord) {
-    Page key = grid(2, 2, {"ANT"}, "");
-    key.footer = "";
-    key.cellColours = {{255, 0, 0}, {}, {}, {0, 0, 255}};
-    key.lines = {{0, 0, 1, 1}};
+    // No title or footer; A and D coloured, a line from A to D.
+    // clang-format off
+    const Page key{.rows = 2, .cols = 2, .letters = {"A", "B", "C", "D"}, .words = {"ANT"},
+                   .cellColours = {{255, 0, 0}, {}, {}, {0, 0, 255}}, .lines = {{0, 0, 1, 1}}};
+    // clang-format on
     const Pdf pdf = written({"", Paper::A4, {key}});
-    std::istringstream ppm(commandOutput("pdftoppm -r 72 '" + pdf.file + "'"));
-    int width, height, depth;
-    ppm.ignore(2) >> width >> height >> depth;  // after "P6"
-    const auto pixels = ppm.str().substr(static_cast<std::size_t>(ppm.tellg()) + 1);
+    // The A4 sheet, 595 pixels wide at one a point, 3 bytes a pixel after the header
+    // "P6\n595 842\n255\n".
+    const std::string pixels = commandOutput("pdftoppm -r 72 '" + pdf.file + "' | tail -c +16");
     const auto at = [&](double x, double y) {  // the colour at a point, as 0xRRGGBB
-        const auto i = 3 * static_cast<std::size_t>(std::lround(y) * width + std::lround(x));
+        const auto i = 3 * static_cast<std::size_t>(std::lround(y) * 595 + std::lround(x));
         return uint8_t(pixels[i]) << 16 | uint8_t(pixels[i + 1]) << 8 | uint8_t(pixels[i + 2]);
     };
     const Box a = pdf.words.at("A"), heading = pdf.words.at("Find");
@@ -155,8 +153,8 @@ TEST(Worksheet, aFileThatCannotBeWrittenWholeIsAnErrorAndAMissingFontANote) {
         const WriteResult r = writePdf({"", Paper::A4, {grid(30, 30)}}, path);
         EXPECT_EQ(r.error + (r.written ? " written" : ""), "cannot be written") << path;
     }
-    const WriteResult font = writePdf({"No Such Font", Paper::A4, {}}, dir.file("f.pdf"));
-    ASSERT_EQ(font.notes.size(), 1u);
-    const std::regex note("font \"No Such Font\" is not installed; using \"[^\"]+\"");
-    EXPECT_TRUE(std::regex_match(font.notes[0], note)) << font.notes[0];
+    WriteResult font = writePdf({"No Such Font", Paper::A4, {}}, dir.file("f.pdf"));
+    // Which font stands in depends on the desktop.
+    font.notes.at(0) = std::regex_replace(font.notes.at(0), std::regex("\"[^\"]+\"$"), "\"?\"");
+    EXPECT_EQ(font.notes, Words{"font \"No Such Font\" is not installed; using \"?\""});
 }
