@@ -36,10 +36,8 @@ constexpr float kTop = 0.99999994f;  // the largest draw
 TEST(LibraryLoad, readsEachListIntoTheMenuAndItsWordsAsRead) {
     // clang-format off
     const std::pair<std::string, std::string> cases[] = {
-        {"", "off:(-);"}, {lines("Fruit/FIG/PEAR/[END]/Trees"), "Fruit(2)FIG\rPEAR\r;"},
         {lines("  Farm animals /COW/pig/ HEN /[end]/ [END]/[END] /[END]/Fruit/FIG/[END]//"),
          "Farm animals(6)COW\rpig\r HEN \r[end]\r [END]\r[END] \r;Fruit(1)FIG\r;"},
-        {lines("Fruit/FIG/[END]//Trees/[END]/[END]/[END]/"), "Fruit(1)FIG\r;(1)Trees\r;[END](0);"},
         {"Birds\rOWL\r\nEMU\nKIWI\r[END]\rTrees\r\n\nOAK\r\n[END]\r\n",
          "Birds(2)OWL\rEMU\nKIWI\r;Trees(1)\nOAK\r;"},
         {lines("Fruit/FIG/[END]/Trees/OAK/ASH"), "Fruit(1)FIG\r;Trees(-)OAK\rASH\r;"}};
@@ -77,7 +75,6 @@ TEST(startUp, registersTheTypeOpensTheCommandLinesPuzzleAndLoadsTheLibrary) {
     EXPECT_TRUE(window.libraryMenuEnabled && window.libraryLists.size() >= 20);
     for (const std::string& list : window.libraryLists)  // complete, and capital words only
         EXPECT_TRUE(std::regex_match(list, std::regex("([A-Z]+\r){25,}"))) << list;
-    EXPECT_FALSE(loadLibrary(window, dir.file("missing.dat")));
 }
 
 // Fewer than two words (or no number) does nothing; the words are drawn without repeats and
@@ -113,9 +110,7 @@ TEST(LibraryChoice, drawsTheWordsAskedForIntoTheWordBox) {
                   std::tuple(expected, static_cast<int>(draws.size()),
                              "input 0+0;" + (asks ? "events" + all + "choose" + all : "")))
             << answer;
-        EXPECT_EQ(host.count("choose Do you want to replace the words already entered?|Add to "
-                             "current words or replace them?"),
-                  asks);
+        EXPECT_EQ(host.count("choose Do you want to replace the words already entered?"), asks);
     }
 }
 
@@ -131,7 +126,6 @@ TEST(PasteNewWords, keepsThePiecesOfTwoOrMoreLettersBetweenSpacesOnNewLines) {
              "i{ j~ k\xA3 l\xAC a\x7F b\xA2 caf\xE9 na\xEFve ONE\r\nTWO\r\nTHREE",
          lines("CAT///DOG/TEA/FOR/ITS/DOG/XRAY/APPLEPEAR/AB\tCD/A\x7F/B\xA2/CAF\xC9/NA\xCFVE/ONE/"
                "TWO/THREE/")},
-        {lines("CAT//"), "a 1 ! b", lines("CAT/")}, {lines("CAT///"), "DOG", lines("CAT/DOG/")},
         {"CAT\n", "one\ntwo\nthree\n", lines("CAT/ONE/TWO/THREE//")},
         {"CAT \r\n\r\n\n\r", "one\rtwo\rthree", lines("CAT/ONE/TWO/THREE/")}};
     // clang-format on

@@ -29,8 +29,7 @@ std::string summary(const Puzzle& p) {
     s << "|" << colours.str();
     for (const auto* list : {&p.hiddenWords, &p.foundWords})
         for (s << "|"; const auto& w : list->items()) s << w << ",";
-    s << "|";
-    for (const PlacementRecord& r : p.placements) {
+    for (s << "|"; const PlacementRecord& r : p.placements) {
         s << r.word.value_or("-");
         for (const auto* v : {&r.x1, &r.y1, &r.x2, &r.y2}) (*v ? s << " " << **v : s << " -");
         s << ";";
@@ -80,7 +79,6 @@ TEST(loadPuzzle, eachSectionReplacesItsPartAndAFailureKeepsWhatWasRead) {
         {" 2 / 2 /QR/", "line 4: the file ends in the letters",
          "QR/DO/|w,w,8454143,8454143,|" + kRecords},
         {" 3 / 4 /", "line 2: the column count must be 1 to 3", "CATX/DOGY/OWL\xC9/|"},
-        {" 2 / 1 /A/B/1/", "line 6: the file ends in the colours", "A/B/|1,8454143,|"},
         // A bad row count stops the load before anything is replaced.
         {"3E9/", row, kSample}, {"X/", row, kSample}, {"0.4/", row, kSample}, {"4/", row, kSample},
     };
@@ -135,7 +133,6 @@ TEST(savePuzzle, saveThenOpenRestoresEverythingAndACancelChangesNothing) {
     EXPECT_EQ(host.log, (Words{"save" + dialog + "old.lm", "save" + dialog, "busy", "idle",
                                "open" + dialog + file, "busy", "idle", "idle",
                                "open" + dialog + file, "idle"}));
-    EXPECT_EQ(window.dialogFileName, "");
     // The records stop at the number of words, before the unplaced word's.
     EXPECT_EQ(summary(opened) + "- - - - -;", summary(saved));
     EXPECT_TRUE(saved.shown && opened.shown && opened.inPlay);
@@ -159,10 +156,8 @@ TEST(replaceFile, replacesTheEarlierFileWholeKeepingItsRightsOrLeavesItAsItWas) 
         if (link) std::filesystem::create_symlink("real.lm", dir.file("link.lm"));
         struct stat before = {}, after = {};
         ::stat(target.c_str(), &before);
-        {
-            FileSizeLimit full(limit ? limit : RLIM_INFINITY);
-            EXPECT_EQ(replaceFile(dir.file(link ? "link.lm" : "real.lm"), bytes), !limit);
-        }
+        FileSizeLimit full(limit ? limit : RLIM_INFINITY);  // nothing below writes a file
+        EXPECT_EQ(replaceFile(dir.file(link ? "link.lm" : "real.lm"), bytes), !limit);
         ::stat(target.c_str(), &after);
         // A new inode: replaced, not rewritten in place.
         EXPECT_EQ(std::tuple(readFile(target), after.st_ino != before.st_ino, after.st_mode & 07777,
