@@ -20,6 +20,11 @@ constexpr int kMostCellScan = 256, kLeastCellScan = 32, kSkipsBeforeRetry = 64;
 // most likely go on to the next ones.
 constexpr int kGroupsAhead = 2;
 
+// Start rows worked out side by side for a block of columns read by rows: at most four vectors
+// of sixteen.
+constexpr int kRowGroup = 64;
+static_assert(kGroupsAhead * kGroup <= 64);
+
 // Called at every try, with the same word as the last try most of the time.
 bool sameText(std::string_view a, const std::string& b) {
     const std::size_t n = a.size();
@@ -91,32 +96,67 @@ void BitsetSearch::build() {
     stride_ = (rows_ + 63) / 64 + 1;
     wordStride_ = cols_;
     letterStride_ = static_cast<std::ptrdiff_t>(stride_) * cols_;
+    byRows_ = rows_ > 64;
+    if (byRows_) {
+        // A group of start rows may read kRowGroup rows past the last one.
+        blocks_ = (cols_ + kGroup - 1) / kGroup;
+        rowStride_ = rows_ + kRowGroup;
+        // One stride for a letter's bitsets of both kinds, so that the probes of a text going
+        // right serve for it going straight down too.
+        letterStride_ = std::max(letterStride_, blocks_ * rowStride_);
+    }
     // A group of columns may run past the last column, into the next word of rows or letter, or,
     // after the last of all, into kGroup spare words.
     accept_.resize(static_cast<std::size_t>(letters_) * static_cast<std::size_t>(letterStride_) +
                    kGroup);
-    for (int l = 0; l < letters_; ++l)
+    // A cell accepts a letter while empty or holding it; a letter the bitsets have no row for
+    // is refused everywhere.
+    std::vector<std::uint64_t> holding(alphabet_.size());
+    for (int x = 0; x < cols_; ++x) {
+        const GridCell* column = cells_->data() + static_cast<std::ptrdiff_t>(x) * rows_;
         for (int j = 0; j < stride_; ++j) {
-            const int below = std::clamp(rows_ - 64 * j, 0, 64);
-            const std::uint64_t rowsHere = below == 64 ? ~0ULL : (1ULL << below) - 1;
-            const auto first = accept_.begin() + l * letterStride_ + j * wordStride_;
-            std::fill(first, first + cols_, rowsHere);
+            std::uint64_t empty = 0;
+            std::fill(holding.begin(), holding.end(), 0);
+            for (int y = 64 * j; y < std::min(rows_, 64 * j + 64); ++y) {
+                const std::uint64_t bit = 1ULL << (y & 63);
+                if (column[y] == kEmptyCell) {
+                    empty |= bit;
+                } else if (const int l = index_[static_cast<unsigned char>(letterOf(column[y]))];
+                           l >= 0) {
+                    holding[static_cast<std::size_t>(l)] |= bit;
+                }
+            }
+            std::uint64_t* word = accept_.data() + j * wordStride_ + x;
+            for (int l = 0; l < letters_; ++l)
+                word[l * letterStride_] = empty | holding[static_cast<std::size_t>(l)];
         }
-    for (int x = 0; x < cols_; ++x)
-        for (int y = 0; y < rows_; ++y) {
-            const GridCell c = (*cells_)[static_cast<std::size_t>(x) * rows_ + y];
-            if (c != kEmptyCell) refuseOthers(x, y, letterOf(c));
-        }
+    }
+    if (byRows_) buildRows();
 }
 
-// Cell (x, y), 0-based, now holds the letter and refuses every other one (every letter, if the
-// bitsets have no row for its own).
-void BitsetSearch::refuseOthers(int x, int y, char letter) {
-    std::uint64_t* run = accept_.data() + (y / 64) * wordStride_ + x;
-    const std::uint64_t bit = 1ULL << (y % 64);
-    for (int l = 0; l < letters_; ++l) run[l * letterStride_] &= ~bit;
-    const int own = index_[static_cast<unsigned char>(letter)];
-    if (own >= 0) run[own * letterStride_] |= bit;
+void BitsetSearch::buildRows() {
+    acceptRows_.assign(static_cast<std::size_t>(letters_ * letterStride_), 0);
+    std::vector<std::uint16_t> empty(static_cast<std::size_t>(rows_));
+    for (int b = 0; b < blocks_; ++b) {
+        std::fill(empty.begin(), empty.end(), 0);
+        for (int x = kGroup * b; x < std::min(cols_, kGroup * b + kGroup); ++x) {
+            const GridCell* column = cells_->data() + static_cast<std::ptrdiff_t>(x) * rows_;
+            const auto bit = static_cast<std::uint16_t>(1U << (x % kGroup));
+            for (int y = 0; y < rows_; ++y) {
+                if (column[y] == kEmptyCell) {
+                    empty[static_cast<std::size_t>(y)] |= bit;
+                } else if (const int l = index_[static_cast<unsigned char>(letterOf(column[y]))];
+                           l >= 0) {
+                    acceptRows_[static_cast<std::size_t>(l * letterStride_ + b * rowStride_ + y)] |=
+                        bit;
+                }
+            }
+        }
+        for (int l = 0; l < letters_; ++l) {
+            std::uint16_t* rows = acceptRows_.data() + l * letterStride_ + b * rowStride_;
+            for (int y = 0; y < rows_; ++y) rows[y] |= empty[static_cast<std::size_t>(y)];
+        }
+    }
 }
 
 void BitsetSearch::forgetStarts() {
@@ -127,24 +167,27 @@ void BitsetSearch::forgetStarts() {
 // The current text as first seen (0) or turned round (1), with its letters learned: from here
 // on the bitsets are needed.
 const std::string& BitsetSearch::textFor(int orientation) {
-    if (backward_.empty()) {
+    if (!lettersLearned_) {
         learnLetters(forward_);
-        backward_.assign(forward_.rbegin(), forward_.rend());
+        lettersLearned_ = true;
     }
+    if (backward_.empty()) backward_.assign(forward_.rbegin(), forward_.rend());
     return orientation == 0 ? forward_ : backward_;
 }
 
 void BitsetSearch::forgetText() {
     forgetStarts();
-    spread_[0].clear();
-    spread_[1].clear();
+    for (std::vector<BitsetProbe>& probes : probes_) probes.clear();
 }
 
 BitsetSearch::Starts& BitsetSearch::entryFor(std::string_view text, Direction d) {
     if (sameText(text, forward_)) {
         orientation_ = 0;
-    } else if (text.size() == forward_.size() &&
-               std::equal(text.begin(), text.end(), forward_.rbegin())) {
+    } else if (backward_.empty() ? text.size() == forward_.size() &&
+                                       std::equal(text.begin(), text.end(), forward_.rbegin())
+                                 : sameText(text, backward_)) {
+        // Kept once seen, since a word's tries take both ways round again and again.
+        if (backward_.empty()) backward_.assign(text);
         orientation_ = 1;
     } else {
         // A new text: results of the last one are of no use. Its letters and its reverse are
@@ -152,6 +195,7 @@ BitsetSearch::Starts& BitsetSearch::entryFor(std::string_view text, Direction d)
         forgetText();
         forward_.assign(text);
         backward_.clear();
+        lettersLearned_ = false;
         orientation_ = 0;
     }
     return starts_[static_cast<std::size_t>(4 * orientation_ + static_cast<int>(d))];
@@ -173,12 +217,12 @@ template <Reading R>
 [[gnu::always_inline]] inline unsigned narrowGroup(std::uint64_t* out, std::ptrdiff_t outStride,
                                                    const std::uint64_t* accept, std::ptrdiff_t next,
                                                    const BitsetProbe* probes, std::size_t count,
-                                                   std::uint64_t open) {
+                                                   std::ptrdiff_t step, std::uint64_t open) {
     constexpr int kVectors = kGroup / kLanes;
-    Lanes m[kVectors];
-    for (Lanes& v : m) v = Lanes{} + open;
+    Lanes m[kVectors] = {};
+    for (Lanes& v : m) v += open;
     const auto test = [&](const BitsetProbe& probe) {
-        const std::uint64_t* word = accept + probe.offset;
+        const std::uint64_t* word = accept + probe.offset + step * probe.at;
         const auto shift = static_cast<std::uint64_t>(probe.shift);
         for (int v = 0; v < kVectors; ++v) {
             Lanes here;
@@ -227,6 +271,7 @@ struct GroupRun {
     std::ptrdiff_t next;
     const BitsetProbe* probes;
     std::size_t count;
+    std::ptrdiff_t step;
     std::uint64_t open;
     int groups;  // at most 64 / kGroup
 };
@@ -237,7 +282,7 @@ template <Reading R>
     for (int g = 0; g < run.groups; ++g)
         holding |= std::uint64_t{narrowGroup<R>(run.out + g * kGroup * run.outStride, run.outStride,
                                                 run.accept + g * kGroup, run.next, run.probes,
-                                                run.count, run.open)}
+                                                run.count, run.step, run.open)}
                    << (g * kGroup);
     return holding;
 }
@@ -258,6 +303,85 @@ LETTERMAZE_VECTOR_CLONES std::uint64_t narrowDownOneWord(const GroupRun& run) {
 }
 LETTERMAZE_VECTOR_CLONES std::uint64_t narrowDown(const GroupRun& run) {
     return narrowGroups<Reading::Down>(run);
+}
+
+// Sixteen rows of a block of kGroup columns, a row's columns to a lane.
+using RowLanes = std::uint16_t __attribute__((vector_size(32)));
+constexpr int kRowLanes = 16;
+static_assert(kGroup == 16);
+
+// Neighbouring blocks of columns read by rows: where their start rows' columns go, their row
+// bitsets and the text's probes.
+struct BlockRun {
+    std::uint16_t* out;           // start row y + 1 of the first block at y
+    std::ptrdiff_t outStride;     // from one block to the next
+    const std::uint16_t* accept;  // the first block's first row, of the first letter
+    std::ptrdiff_t acceptStride;  // from one block to the next
+    const BitsetProbe* probes;
+    std::size_t count;
+    int startRows;
+    int blocks;  // at most 64 / kGroup
+};
+
+// The columns at which the text can start in up to kRowGroup start rows of a block (sixteen to
+// a vector), narrowed down letter by letter until every letter is tested or no start is left;
+// returns the columns that hold a start in any of these rows. No shifts are needed: the word a
+// letter gives start row y is its own row y + its place along the run.
+template <int kVectors>
+[[gnu::always_inline]] inline unsigned narrowRowGroup(std::uint16_t* out, const std::uint16_t* rows,
+                                                      const BitsetProbe* probes, std::size_t count,
+                                                      int startRows) {
+    static constexpr RowLanes kRowIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    RowLanes m[kVectors];
+    for (int v = 0; v < kVectors; ++v)
+        m[v] =
+            reinterpret_cast<RowLanes>(kRowIndex + static_cast<std::uint16_t>(v * kRowLanes) <
+                                       static_cast<std::uint16_t>(std::min(startRows, kRowGroup)));
+    const auto test = [&](const BitsetProbe& probe) {
+        const std::uint16_t* word = rows + probe.offset;
+        for (int v = 0; v < kVectors; ++v) {
+            RowLanes here;
+            std::memcpy(&here, word + v * kRowLanes, sizeof here);
+            m[v] &= here;
+        }
+    };
+    for (std::size_t n = 0; n < count; n += 2) {
+        test(probes[n]);
+        if (n + 1 < count) test(probes[n + 1]);
+        RowLanes alive = m[0];
+        for (int v = 1; v < kVectors; ++v) alive |= m[v];
+        using Words = std::uint64_t __attribute__((vector_size(32)));
+        const auto words = reinterpret_cast<Words>(alive);
+        if (!((words[0] | words[1]) | (words[2] | words[3]))) {
+            std::memset(out, 0, sizeof m);
+            return 0;
+        }
+    }
+    std::memcpy(out, m, sizeof m);
+    RowLanes columns = m[0];
+    for (int v = 1; v < kVectors; ++v) columns |= m[v];
+    unsigned holding = 0;
+    for (int l = 0; l < kRowLanes; ++l) holding |= columns[l];
+    return holding;
+}
+
+LETTERMAZE_VECTOR_CLONES std::uint64_t narrowBlocks(const BlockRun& run) {
+    // A vector only for the rows that may start.
+    std::uint64_t holding = 0;
+    for (int b = 0; b < run.blocks; ++b) {
+        unsigned columns = 0;
+        for (int y = 0; y < run.startRows; y += kRowGroup) {
+            std::uint16_t* out = run.out + b * run.outStride + y;
+            const std::uint16_t* rows = run.accept + b * run.acceptStride + y;
+            const int left = run.startRows - y;
+            columns |= left > 48   ? narrowRowGroup<4>(out, rows, run.probes, run.count, left)
+                       : left > 32 ? narrowRowGroup<3>(out, rows, run.probes, run.count, left)
+                       : left > 16 ? narrowRowGroup<2>(out, rows, run.probes, run.count, left)
+                                   : narrowRowGroup<1>(out, rows, run.probes, run.count, left);
+        }
+        holding |= std::uint64_t{columns} << (b * kGroup);
+    }
+    return holding;
 }
 }  // namespace
 
@@ -285,24 +409,39 @@ void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d, const 
     s.groups = static_cast<int>(groups);
     std::fill_n(s.holding.begin(), holdingWords, 0);
     std::fill_n(s.worked.begin(), groups, 0);
-    // The text's letters in the order they are tested, shared by its four directions.
-    std::vector<SpreadLetter>& spread = spread_[text.data() == forward_.data() ? 0 : 1];
-    if (spread.empty()) {
+    // The text's letters in the order they are tested, where their bitsets are read: along the
+    // run's rows or columns (kind 0), or down and across at once (kind 1).
+    const bool down = d != Direction::Right;
+    const bool byRows = d == Direction::Down && byRows_;
+    const int kind = d == Direction::Right || byRows ? 0 : 1;
+    const int orientation = text.data() == forward_.data() ? 0 : 1;
+    std::vector<BitsetProbe>& probes = probes_[static_cast<std::size_t>(2 * orientation + kind)];
+    if (probes.empty()) {
         const std::vector<int>& order = spreadOrder(text.size());
-        for (const int i : order) {
+        probes.resize(order.size());
+        const auto stride = static_cast<std::int32_t>(letterStride_);
+        const auto words = static_cast<std::int32_t>(wordStride_);
+        for (std::size_t n = 0; n < order.size(); ++n) {
+            const int i = order[n];
             const int letter =
                 index_[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
-            spread.push_back({letter * letterStride_, i});
+            const std::int32_t bitsets = letter * stride;
+            probes[n] = kind == 1
+                            ? BitsetProbe{bitsets + (i >> 6) * words, static_cast<std::int16_t>(i),
+                                          static_cast<std::int16_t>(i & 63)}
+                            : BitsetProbe{bitsets + i, 0, 0};
         }
     }
-    const bool down = d != Direction::Right;
-    const int dx = stepX(d);
-    s.probes.resize(spread.size());
-    BitsetProbe* probe = s.probes.data();
-    for (const SpreadLetter& l : spread) {
-        const std::ptrdiff_t column = l.bitsets + dx * l.at;
-        *probe++ = down ? BitsetProbe{(l.at >> 6) * wordStride_ + column, l.at & 63}
-                        : BitsetProbe{column, 0};
+    s.probes = probes.data();
+    s.probeCount = probes.size();
+    s.step = stepX(d);
+    if (byRows) {
+        s.reading = Reading::ByRows;
+        s.lastRow = shape.lastRow;
+        s.words = (shape.lastRow + kRowGroup - 1) / kRowGroup * kRowGroup;
+        const auto maskWords = static_cast<std::size_t>(blocks_ * s.words);
+        if (s.rowMasks.size() < maskWords) s.rowMasks.resize(maskWords);
+        return;
     }
     s.reading = !down ? Reading::Across : rows_ <= 64 ? Reading::DownOneWord : Reading::Down;
 }
@@ -319,8 +458,9 @@ void BitsetSearch::workOut(Starts& s, int group, int end) {
                  words,
                  accept_.data() + (x - 1),
                  wordStride_,
-                 s.probes.data(),
-                 s.probes.size(),
+                 s.probes,
+                 s.probeCount,
+                 s.step,
                  ~0ULL,
                  stop - group};
     std::uint64_t holding = 0;
@@ -336,6 +476,8 @@ void BitsetSearch::workOut(Starts& s, int group, int end) {
             case Reading::Down:
                 holding |= narrowDown(run);
                 break;
+            case Reading::ByRows:  // worked out by workOutBlocks
+                break;
         }
     }
     if (!holding) return;
@@ -343,6 +485,26 @@ void BitsetSearch::workOut(Starts& s, int group, int end) {
     const int inRange = s.lastColumn - x + 1;
     if (inRange < 64) holding &= (1ULL << inRange) - 1;
     const int at = x - 1;
+    s.holding[static_cast<std::size_t>(at >> 6)] |= holding << (at & 63);
+    if ((at & 63) != 0 && (holding >> (64 - (at & 63))) != 0)
+        s.holding[static_cast<std::size_t>(at >> 6) + 1] |= holding >> (64 - (at & 63));
+}
+
+// The same for blocks of columns read by rows.
+void BitsetSearch::workOutBlocks(Starts& s, int block, int end) {
+    int stop = block;
+    while (stop < end && !s.worked[static_cast<std::size_t>(stop)])
+        s.worked[static_cast<std::size_t>(stop++)] = 1;
+    const BlockRun run{s.rowMasks.data() + block * s.words,
+                       s.words,
+                       acceptRows_.data() + block * rowStride_,
+                       rowStride_,
+                       s.probes,
+                       s.probeCount,
+                       s.lastRow,
+                       stop - block};
+    const std::uint64_t holding = narrowBlocks(run);
+    const int at = block * kGroup;
     s.holding[static_cast<std::size_t>(at >> 6)] |= holding << (at & 63);
     if ((at & 63) != 0 && (holding >> (64 - (at & 63))) != 0)
         s.holding[static_cast<std::size_t>(at >> 6) + 1] |= holding >> (64 - (at & 63));
@@ -376,6 +538,16 @@ bool BitsetSearch::accepts(std::string_view text, Direction d, int x, int y, int
 // The first column from `from` to `to` that holds a start, working out groups only until one
 // does; 0 when none does.
 int BitsetSearch::firstHolding(Starts& s, int from, int to) {
+    if (s.reading == Reading::ByRows) {
+        for (int b = (from - 1) / kGroup; from <= to; ++b) {
+            if (!s.worked[static_cast<std::size_t>(b)])
+                workOutBlocks(s, b, std::min(blocks_, b + kGroupsAhead));
+            const int blockEnd = std::min(to, kGroup * b + kGroup);
+            if (const int x = nextColumn(s, from, blockEnd)) return x;
+            from = blockEnd + 1;
+        }
+        return 0;
+    }
     for (int g = (from - s.firstColumn) / kGroup; from <= to; ++g) {
         if (!s.worked[static_cast<std::size_t>(g)])
             workOut(s, g, std::min(s.groups, g + kGroupsAhead));
@@ -398,6 +570,13 @@ std::optional<Spot> BitsetSearch::scanColumns(Starts& s, const ScanShape& shape,
         }
         // The first start at or below the column's random first row.
         const int y0 = shape.row(rnd.next());
+        if (s.reading == Reading::ByRows) {
+            const std::uint16_t* rows = s.rowMasks.data() + ((x - 1) / kGroup) * s.words;
+            const int bit = (x - 1) % kGroup;
+            for (int y = y0; y <= shape.lastRow; ++y)
+                if ((rows[y - 1] >> bit) & 1) return Spot{x, y};
+            continue;
+        }
         const std::uint64_t* mask = s.masks.data() + static_cast<std::ptrdiff_t>(x - 1) * s.words;
         int k = (y0 - 1) >> 6;
         std::uint64_t m = mask[k] & (~0ULL << ((y0 - 1) & 63));
@@ -540,12 +719,84 @@ bool BitsetSearch::lastTextFitsNowhere() {
 void BitsetSearch::write(std::string_view text, Direction d, Spot s) {
     forgetStarts();  // the grid changes
     const int dx = stepX(d), dy = stepY(d);
-    int x = s.x - 1, y = s.y - 1;
-    for (std::size_t i = 0; i < text.size(); ++i, x += dx, y += dy) {
+    const int L = static_cast<int>(text.size());
+    const int x0 = s.x - 1, y0 = s.y - 1;
+    for (int i = 0, x = x0, y = y0; i < L; ++i, x += dx, y += dy) {
         GridCell& cell = (*cells_)[static_cast<std::size_t>(x) * rows_ + y];
-        if (cell != kEmptyCell) continue;  // already holds this letter
-        cell = cellOf(text[i]);
-        if (built_) refuseOthers(x, y, text[i]);
+        if (cell == kEmptyCell) cell = cellOf(text[static_cast<std::size_t>(i)]);
+    }
+    if (!built_) return;
+    // Every letter refuses the run's cells (a cell that held its letter already refused the
+    // others), then each cell takes its own letter back.
+    for (int l = 0; l < letters_; ++l) {
+        std::uint64_t* bitsets = accept_.data() + l * letterStride_;
+        if (d == Direction::Down) {
+            for (int y = y0; y < y0 + L; y = (y | 63) + 1) {
+                const int last = std::min(y0 + L - 1, y | 63);
+                const int n = last - y + 1;
+                const std::uint64_t bits = (n == 64 ? ~0ULL : (1ULL << n) - 1) << (y & 63);
+                bitsets[(y >> 6) * wordStride_ + x0] &= ~bits;
+            }
+        } else if (d == Direction::Right) {
+            std::uint64_t* run = bitsets + (y0 >> 6) * wordStride_ + x0;
+            const std::uint64_t keep = ~(1ULL << (y0 & 63));
+            for (int i = 0; i < L; ++i) run[i] &= keep;
+        }
+    }
+    if (d == Direction::DownRight || d == Direction::DownLeft) {
+        // Four cells at a time where their rows share a word: their columns lie side by side.
+        for (int i = 0; i < L;) {
+            const int y = y0 + i, x = x0 + dx * i;
+            const std::uint64_t bit = 1ULL << (y & 63);
+            if (i + kLanes <= L && (y & 63) <= 64 - kLanes) {
+                const Lanes bits = dx > 0 ? Lanes{bit, bit << 1, bit << 2, bit << 3}
+                                          : Lanes{bit << 3, bit << 2, bit << 1, bit};
+                std::uint64_t* at = accept_.data() + (y >> 6) * wordStride_ + (dx > 0 ? x : x - 3);
+                for (int l = 0; l < letters_; ++l, at += letterStride_) {
+                    Lanes v;
+                    std::memcpy(&v, at, sizeof v);
+                    v &= ~bits;
+                    std::memcpy(at, &v, sizeof v);
+                }
+                i += kLanes;
+            } else {
+                std::uint64_t* at = accept_.data() + (y >> 6) * wordStride_ + x;
+                for (int l = 0; l < letters_; ++l, at += letterStride_) *at &= ~bit;
+                ++i;
+            }
+        }
+    }
+    // The same in the row bitsets, a block of columns at a time: the run's cells in one block
+    // lie in one row (going right) or in neighbouring rows, up to sixteen to a vector.
+    for (int i = 0; i < L && byRows_;) {
+        const int x = x0 + dx * i, y = y0 + i * dy;
+        const int block = x / kGroup, j = x % kGroup;
+        const int n = std::min(L - i, dx > 0 ? kGroup - j : dx < 0 ? j + 1 : kRowLanes);
+        std::uint16_t* at = acceptRows_.data() + block * rowStride_ + y;
+        if (dy == 0) {
+            const auto bits = static_cast<std::uint16_t>(((1U << n) - 1) << j);
+            for (int l = 0; l < letters_; ++l, at += letterStride_) *at &= ~bits;
+        } else {
+            RowLanes bits{};
+            for (int k = 0; k < n; ++k) bits[k] = static_cast<std::uint16_t>(1U << (j + dx * k));
+            for (int l = 0; l < letters_; ++l, at += letterStride_) {
+                RowLanes v;
+                std::memcpy(&v, at, sizeof v);
+                v &= ~bits;
+                std::memcpy(at, &v, sizeof v);
+            }
+        }
+        i += n;
+    }
+    for (int i = 0, x = x0, y = y0; i < L; ++i, x += dx, y += dy) {
+        const int own = index_[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
+        if (own < 0) continue;
+        accept_[static_cast<std::size_t>(own * letterStride_ + (y >> 6) * wordStride_ + x)] |=
+            1ULL << (y & 63);
+        if (byRows_)
+            acceptRows_[static_cast<std::size_t>(own * letterStride_ + (x / kGroup) * rowStride_ +
+                                                 y)] |=
+                static_cast<std::uint16_t>(1U << (x % kGroup));
     }
 }
 

@@ -14,6 +14,10 @@
 // direction known to fit nowhere cost nothing at all, as they draw nothing. Once a text has
 // failed a try, lastTextFitsNowhere works out all of its directions: when none holds a start,
 // the caller only makes the draws of the tries left.
+// A run straight down a grid taller than 64 rows would read two words and shift them for every
+// letter, so those runs read a second set of bitsets, by rows: for every block of sixteen
+// columns, row and letter, a 16-bit word marks the columns that accept it, and a letter at place
+// i of the run gives start row y the word of its row y + i, whole.
 // In a roomy grid nearly every first candidate fits, and building bitsets would cost more than
 // the whole literal scan. So a text and direction are first scanned cell by cell, looking at the
 // draws the scan would make without taking them, for a few hundred cells; only when that does
@@ -28,11 +32,13 @@
 
 namespace lettermaze {
 
-// Where one letter of a text is read, relative to the scanned column's bitset: its letter, its
-// column and whole words down the run; and the bits left within a word.
+// Where one letter of a text is read, relative to the scanned column's bitset (or a block's
+// row): its letter's bitsets and whole words along the run; its place along the run, which
+// moves it the run's column step that many columns; and the bits left within a word.
 struct BitsetProbe {
-    std::ptrdiff_t offset;
-    int shift;
+    std::int32_t offset;
+    std::int16_t at;
+    std::int16_t shift;
 };
 
 // Columns whose start rows are worked out side by side.
@@ -51,8 +57,9 @@ class BitsetSearch final : public PlacementSearch {
     bool lastTextFitsNowhere() override;
 
     // How the letters' bitsets are read: along a row (the run goes right), down a column of at
-    // most 64 rows, whose letters all lie in its first word, or down a taller one.
-    enum class Reading { Across, DownOneWord, Down };
+    // most 64 rows, whose letters all lie in its first word, down a taller one, or, for a run
+    // straight down a taller one, by rows.
+    enum class Reading { Across, DownOneWord, Down, ByRows };
 
   private:
     // The start rows of one text in one direction, column by column, worked out a group of
@@ -63,14 +70,19 @@ class BitsetSearch final : public PlacementSearch {
         Reading reading = Reading::Across;
         int firstColumn = 0, lastColumn = 0;  // the scan's range
         int groups = 0;                       // of kGroup columns, the last one maybe fewer
-        int words = 0;                        // words of a column's mask
+        int words = 0;                        // words of a column's mask (by rows: a block's)
+        int lastRow = 0;                      // of the scan
+        std::vector<std::uint16_t> rowMasks;  // read by rows: the columns of block b that can
+                                              // start at row y + 1 at b x words + y
         std::uint64_t lastWord = 0;           // the start rows the last word may hold
         std::vector<std::uint64_t> masks;     // column x's word k at (x - 1) x words + k; bit r:
                                               // start row 64 k + r + 1
         std::vector<std::uint64_t> holding;   // bit x - 1: column x holds a start
         std::vector<std::uint8_t> worked;     // group g (columns firstColumn + kGroup g on) is
                                               // worked out
-        std::vector<BitsetProbe> probes;      // in the order they are tested
+        const BitsetProbe* probes = nullptr;  // the text's, in the order they are tested
+        std::size_t probeCount = 0;
+        int step = 0;  // columns from one letter to the next
     };
 
     // What a scan cell by cell made of a try before its budget ran out: a start, none (with
@@ -90,6 +102,7 @@ class BitsetSearch final : public PlacementSearch {
     int firstHolding(Starts& starts, int from, int to);
     int nextColumn(const Starts& starts, int from, int last) const;
     void workOut(Starts& starts, int group, int end);
+    void workOutBlocks(Starts& starts, int block, int end);
     bool accepts(std::string_view text, Direction d, int x, int y, int& budget) const;
     const std::vector<int>& spreadOrder(std::size_t length);
     void forgetStarts();
@@ -97,7 +110,7 @@ class BitsetSearch final : public PlacementSearch {
     const std::string& textFor(int orientation);
     void learnLetters(std::string_view text);
     void build();
-    void refuseOthers(int x, int y, char letter);
+    void buildRows();
 
     std::vector<GridCell>* cells_ = nullptr;
     int cols_ = 0;
@@ -116,18 +129,21 @@ class BitsetSearch final : public PlacementSearch {
     // accept_[letter x letterStride_ + word x wordStride_ + column]: the columns of one letter
     // and word of rows lie side by side, the next word of rows right after them.
     std::vector<std::uint64_t> accept_;
+    // The same by rows, when byRows_: acceptRows_[letter x letterStride_ + block x rowStride_ +
+    // row], bit j for column kGroup x block + j.
+    std::vector<std::uint16_t> acceptRows_;
+    bool byRows_ = false;           // the grid is taller than 64 rows
+    int blocks_ = 0;                // of kGroup columns
+    std::ptrdiff_t rowStride_ = 0;  // from one block to the next: its rows and kRowGroup spare
     std::vector<std::vector<int>> orders_;  // spreadOrder's results by length
     // The text being tried, both ways round, and its results for each orientation (0 as
     // first seen, 1 reversed) and direction: slot 4 x orientation + direction.
     std::string forward_, backward_;
-    int orientation_ = 0;  // of the text of the current find
-    // Each orientation's letters in the order they are tested: where their bitsets begin and
-    // where they lie along the run; worked out when first needed.
-    struct SpreadLetter {
-        std::ptrdiff_t bitsets;
-        int at;
-    };
-    std::array<std::vector<SpreadLetter>, 2> spread_;
+    int orientation_ = 0;          // of the text of the current find
+    bool lettersLearned_ = false;  // the bitsets have rows for every letter of the text
+    // Each orientation's probes of each kind (2 x orientation + kind), worked out when first
+    // needed.
+    std::array<std::vector<BitsetProbe>, 4> probes_;
     bool fitsSomewhere_ = false;  // the text fits somewhere on the grid as it is
     std::array<Starts, 8> starts_;
     // Counts the changes of text and grid, so that forgetting every slot's results is one step.
