@@ -418,18 +418,17 @@ void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d, const 
     std::vector<BitsetProbe>& probes = probes_[static_cast<std::size_t>(2 * orientation + kind)];
     if (probes.empty()) {
         const std::vector<int>& order = spreadOrder(text.size());
-        probes.resize(order.size());
+        probes.reserve(order.size());
         const auto stride = static_cast<std::int32_t>(letterStride_);
         const auto words = static_cast<std::int32_t>(wordStride_);
-        for (std::size_t n = 0; n < order.size(); ++n) {
-            const int i = order[n];
+        for (const int i : order) {
             const int letter =
                 index_[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
             const std::int32_t bitsets = letter * stride;
-            probes[n] = kind == 1
-                            ? BitsetProbe{bitsets + (i >> 6) * words, static_cast<std::int16_t>(i),
-                                          static_cast<std::int16_t>(i & 63)}
-                            : BitsetProbe{bitsets + i, 0, 0};
+            probes.push_back(kind == 1 ? BitsetProbe{bitsets + (i >> 6) * words,
+                                                     static_cast<std::int16_t>(i),
+                                                     static_cast<std::int16_t>(i & 63)}
+                                       : BitsetProbe{bitsets + i, 0, 0});
         }
     }
     s.probes = probes.data();
