@@ -115,6 +115,45 @@ TEST(PlacementSearch, bothSearchesFindDrawAndWriteAsTheScanRules) {
         }
 }
 
+// A grid taller than 64 rows, where runs straight down read the bitsets by rows: the last start
+// row of every height of scan range is found, wherever it falls among a vector's rows, in the
+// second block of columns. The first sixteen columns, a B every L rows, hold no start but use up
+// the cell scan's budget.
+TEST(PlacementSearch, straightDownATallGridTheLastStartRowIsFoundAtEveryHeight) {
+    const int cols = 17, rows = 100;
+    for (int lastRow = 1; lastRow <= 70; ++lastRow) {
+        const int L = rows - lastRow + 1;
+        std::vector<GridCell> cells(cols * rows, cellOf('C'));
+        for (int x = 0; x < cols; ++x)
+            for (int y = 0; y < rows; ++y)
+                if (x < 16 ? (y + 1) % L == 0 : y + 1 < lastRow) cells[x * rows + y] = cellOf('B');
+        for (const bool fast : {false, true}) {
+            BitsetSearch bitset({'B', 'C'});
+            LiteralSearch literal;
+            PlacementSearch& search = fast ? static_cast<PlacementSearch&>(bitset) : literal;
+            std::vector<GridCell> board = cells;
+            search.attach(board, cols, rows);
+            ScriptedRandom zero({});
+            EXPECT_EQ(search.find(std::string(L, 'C'), Direction::Down, zero),
+                      (Spot{cols, lastRow}))
+                << "last start row " << lastRow << (fast ? ", bitset" : ", literal");
+        }
+    }
+}
+
+// A text that differs from the last one only past its first eight letters is a new text: what
+// the search knew of the last one does not carry over.
+TEST(PlacementSearch, aTextDifferingOnlyAtItsEndIsANewText) {
+    std::vector<GridCell> cells;  // one row: A A A A A A A A B .
+    for (const char c : std::string("AAAAAAAAB")) cells.push_back(cellOf(c));
+    cells.push_back(kEmptyCell);
+    BitsetSearch search({'A', 'B', 'C'});
+    search.attach(cells, 10, 1);
+    ScriptedRandom zero({});
+    EXPECT_FALSE(search.find("AAAAAAAAC", Direction::Right, zero));
+    EXPECT_EQ(search.find("AAAAAAAAB", Direction::Right, zero), (Spot{1, 1}));
+}
+
 TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
     std::mt19937 gen(12345);
     const int heights[] = {4, 5, 31, 63, 64, 65, 100, 127, 128, 129, 191, 192, 200};
