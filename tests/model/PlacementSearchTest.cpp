@@ -141,19 +141,6 @@ TEST(PlacementSearch, straightDownATallGridTheLastStartRowIsFoundAtEveryHeight) 
     }
 }
 
-// A text that differs from the last one only past its first eight letters is a new text: what
-// the search knew of the last one does not carry over.
-TEST(PlacementSearch, aTextDifferingOnlyAtItsEndIsANewText) {
-    std::vector<GridCell> cells;  // one row: A A A A A A A A B .
-    for (const char c : std::string("AAAAAAAAB")) cells.push_back(cellOf(c));
-    cells.push_back(kEmptyCell);
-    BitsetSearch search({'A', 'B', 'C'});
-    search.attach(cells, 10, 1);
-    ScriptedRandom zero({});
-    EXPECT_FALSE(search.find("AAAAAAAAC", Direction::Right, zero));
-    EXPECT_EQ(search.find("AAAAAAAAB", Direction::Right, zero), (Spot{1, 1}));
-}
-
 TEST(PlacementSearch, bitsetAndLiteralAgreeOnRandomBoardsOfEveryHeight) {
     std::mt19937 gen(12345);
     const int heights[] = {4, 5, 31, 63, 64, 65, 100, 127, 128, 129, 191, 192, 200};
