@@ -52,7 +52,7 @@ TEST(SortedList, selectionFollowsItsItemAndIsDroppedWithIt) {
     SortedList l;
     for (const char* w : {"CAT", "DOG"}) l.add(w);
     l.setSelectedIndex(1);
-    l.add("ANT");  // sorts in before the selected DOG
+    l.add("COW");  // sorts in where the selected DOG was
     std::string seen = l.selectedText();
     l.removeAt(0);
     seen += l.selectedText();
@@ -163,7 +163,8 @@ TEST(NumericValue, readsTheNumberATextBeginsWith) {
         {"-7.25x", -7.25}, {"1E3", 1000},   {"1.5D2", 150},    {"2E", 2},         {".5", 0.5},
         {"1E+2", 100},   {"1e-1", 0.1},     {"+3", 3},         {"&H10", 16},      {"&haf", 175},
         {"&o17", 15},    {"&HFFFF", -1},    {"&H8000", -32768}, {"&H7FFF", 32767}, {"&H10000", 65536},
-        {"&H", 0},       {"&X1", 0},        {"&O8", 0},        {"&H1G", 1},      {"1E400", DBL_MAX}};
+        {"&H", 0},       {"&X1", 0},        {"&O8", 0},        {"&H1G", 1},      {"1E400", DBL_MAX},
+        {"2d1", 20}};
     // clang-format on
     for (const auto& [text, value] : cases) EXPECT_EQ(numericValue(text), value) << text;
 }

@@ -145,7 +145,10 @@ TEST(Reset, takesThePuzzleBackToUnsolvedAndPlayable) {
     g.drag(0, 0, 0, 2);                   // CAT found, leaving ANT BEE DOG EMU
     g.p.hiddenWords.setSelectedIndex(1);  // BEE, which stays second when CAT comes back
     g.p.inPlay = g.p.shown = false;
+    const CheatMenuState unshown = cheatMenuState(g.p);  // the Cheat menu has nothing to find
     resetPuzzle(g.p);
+    const CheatMenuState shown = cheatMenuState(g.p);
+    EXPECT_TRUE(!unshown.findSelected && !unshown.findAll && shown.findSelected && shown.findAll);
     EXPECT_TRUE(g.p.inPlay && g.p.shown && g.p.hiddenWords.selectedIndex() == 1);
     EXPECT_EQ(g.state() + hiddenCaption(g.p), " 0 16777215 6666 Found (0) 13Hidden (5)");
 }
