@@ -107,9 +107,9 @@ TEST(saveWebPage, asksTheTitleAndWhereToSaveThenWritesThePage) {
     EXPECT_EQ(dir.names(), Words{"chosen.htm"});
     // The title is windows-1252 text; the file name it proposes is UTF-8, as file names are.
     const std::string cat = "/\xD0\xBA\xD0\xBE\xD1\x82.htm";  // "/кот.htm"
-    EXPECT_EQ(proposedPageName("", "\xC9T\xC9 \x8A\x9F") + proposedPageName("/x/OLD.HTM", "T") +
-                  proposedPageName(cat, "T"),
-              "\xC3\xA9t\xC3\xA9_\xC5\xA1\xC3\xBF.htm/x/OLD.HTM" + cat);
+    EXPECT_EQ(proposedPageName("", "\xC9T\xC9 \x8A\x8C\x8E\x9F") +
+                  proposedPageName("/x/OLD.HTM", "T") + proposedPageName(cat, "T"),
+              "\xC3\xA9t\xC3\xA9_\xC5\xA1\xC5\x93\xC5\xBE\xC3\xBF.htm/x/OLD.HTM" + cat);
 }
 
 TEST(PrintDialogRules, theFirstArialFontIsOfferedAndPrintTrimsTheTitleAndLowerCasesTheFont) {
