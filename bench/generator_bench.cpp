@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
         const auto literal = reporter.times.find(base + "/literal");
         if (fast == reporter.times.end() || literal == reporter.times.end() || fast->second <= 0)
             continue;
-        std::printf("%-12s literal / bitset = %.1f (CPU %.3f ms / %.3f ms)\n", w.name,
+        std::printf("%-12s literal / bitset = %.2f (CPU %.4g ms / %.4g ms)\n", w.name,
                     literal->second / fast->second, literal->second, fast->second);
     }
     benchmark::Shutdown();
