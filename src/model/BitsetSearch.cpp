@@ -59,6 +59,7 @@ const std::vector<int>& BitsetSearch::spreadOrder(std::size_t length) {
 
 BitsetSearch::BitsetSearch(const std::vector<char>& letters) {
     index_.fill(-1);
+    alphabet_.reserve(letters.size());
     learnLetters(std::string_view(letters.data(), letters.size()));
 }
 

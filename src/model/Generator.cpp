@@ -131,7 +131,15 @@ GenerateOutcome generate(Puzzle& p, GenerationScratch& scratch, const PuzzleRequ
         return GenerateOutcome::NothingToPlace;
     const std::vector<std::string>& words = prepared.words;
     const std::vector<char>& pool = prepared.letterPool;
-    s.trialPlacements.assign(kAttemptSlots + 1, PlacementList(words.size()));
+    // Only the attempts of the last click wrote records; the others' are empty already.
+    s.trialPlacements.resize(kAttemptSlots + 1);
+    for (int a = 0; a <= kAttemptSlots; ++a) {
+        PlacementList& records = s.trialPlacements[static_cast<std::size_t>(a)];
+        if (a <= s.attemptsMade)
+            records.assign(words.size(), PlacementRecord{});
+        else
+            records.resize(words.size());
+    }
     s.decoys.clear();
     s.bestAttempt = 0;
     s.attemptsMade = 0;
