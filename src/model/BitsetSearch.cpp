@@ -394,14 +394,7 @@ void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d, const 
     s.noneInRange = false;
     s.firstColumn = shape.firstColumn;
     s.lastColumn = shape.lastColumn;
-    s.words = (shape.lastRow + 63) / 64;
-    const int inLastWord = shape.lastRow - 64 * (s.words - 1);
-    s.lastWord = inLastWord == 64 ? ~0ULL : (1ULL << inLastWord) - 1;
-    // A group may run past the range's last column: the masks have room for it, and the bitsets
-    // too (into the next letter's, or kGroup spare words after the last).
-    const auto maskWords =
-        static_cast<std::size_t>(cols_ + kGroup) * static_cast<std::size_t>(s.words);
-    if (s.masks.size() < maskWords) s.masks.resize(maskWords);
+    s.lastRow = shape.lastRow;
     const auto holdingWords = static_cast<std::size_t>((cols_ + 63) / 64);
     const auto groups =
         static_cast<std::size_t>((shape.lastColumn - shape.firstColumn) / kGroup + 1);
@@ -437,47 +430,51 @@ void BitsetSearch::prepare(Starts& s, std::string_view text, Direction d, const 
     s.step = stepX(d);
     if (byRows) {
         s.reading = Reading::ByRows;
-        s.lastRow = shape.lastRow;
         s.words = (shape.lastRow + kRowGroup - 1) / kRowGroup * kRowGroup;
         const auto maskWords = static_cast<std::size_t>(blocks_ * s.words);
         if (s.rowMasks.size() < maskWords) s.rowMasks.resize(maskWords);
         return;
     }
     s.reading = !down ? Reading::Across : rows_ <= 64 ? Reading::DownOneWord : Reading::Down;
+    s.words = (shape.lastRow + 63) / 64;
+    const int inLastWord = shape.lastRow - 64 * (s.words - 1);
+    s.lastWord = inLastWord == 64 ? ~0ULL : (1ULL << inLastWord) - 1;
+    // A group may run past the range's last column: the masks have room for it, and the bitsets
+    // too (into the next letter's, or kGroup spare words after the last).
+    const auto maskWords =
+        static_cast<std::size_t>(cols_ + kGroup) * static_cast<std::size_t>(s.words);
+    if (s.masks.size() < maskWords) s.masks.resize(maskWords);
 }
 
 // Works out the start rows of the groups of the scan's range from `group` on that are not known
-// yet, up to `end` (not included) or the first known one, a word of rows at a time.
+// yet, up to `end` (not included) or the first known one: a word of rows at a time, or, read by
+// rows, a block of columns at a time.
 void BitsetSearch::workOut(Starts& s, int group, int end) {
     int stop = group;
     while (stop < end && !s.worked[static_cast<std::size_t>(stop)])
         s.worked[static_cast<std::size_t>(stop++)] = 1;
     const int x = s.firstColumn + group * kGroup;
-    const int words = s.words;
-    GroupRun run{s.masks.data() + static_cast<std::ptrdiff_t>(x - 1) * words,
-                 words,
-                 accept_.data() + (x - 1),
-                 wordStride_,
-                 s.probes,
-                 s.probeCount,
-                 s.step,
-                 ~0ULL,
-                 stop - group};
     std::uint64_t holding = 0;
-    for (int k = 0; k < words; ++k, ++run.out, run.accept += wordStride_) {
-        if (k == words - 1) run.open = s.lastWord;
-        switch (s.reading) {
-            case Reading::Across:
-                holding |= narrowAcross(run);
-                break;
-            case Reading::DownOneWord:
-                holding |= narrowDownOneWord(run);
-                break;
-            case Reading::Down:
-                holding |= narrowDown(run);
-                break;
-            case Reading::ByRows:  // worked out by workOutBlocks
-                break;
+    if (s.reading == Reading::ByRows) {
+        holding = narrowBlocks({s.rowMasks.data() + group * s.words, s.words,
+                                acceptRows_.data() + group * rowStride_, rowStride_, s.probes,
+                                s.probeCount, s.lastRow, stop - group});
+    } else {
+        const int words = s.words;
+        GroupRun run{s.masks.data() + static_cast<std::ptrdiff_t>(x - 1) * words,
+                     words,
+                     accept_.data() + (x - 1),
+                     wordStride_,
+                     s.probes,
+                     s.probeCount,
+                     s.step,
+                     ~0ULL,
+                     stop - group};
+        for (int k = 0; k < words; ++k, ++run.out, run.accept += wordStride_) {
+            if (k == words - 1) run.open = s.lastWord;
+            holding |= s.reading == Reading::Across        ? narrowAcross(run)
+                       : s.reading == Reading::DownOneWord ? narrowDownOneWord(run)
+                                                           : narrowDown(run);
         }
     }
     if (!holding) return;
@@ -485,26 +482,6 @@ void BitsetSearch::workOut(Starts& s, int group, int end) {
     const int inRange = s.lastColumn - x + 1;
     if (inRange < 64) holding &= (1ULL << inRange) - 1;
     const int at = x - 1;
-    s.holding[static_cast<std::size_t>(at >> 6)] |= holding << (at & 63);
-    if ((at & 63) != 0 && (holding >> (64 - (at & 63))) != 0)
-        s.holding[static_cast<std::size_t>(at >> 6) + 1] |= holding >> (64 - (at & 63));
-}
-
-// The same for blocks of columns read by rows.
-void BitsetSearch::workOutBlocks(Starts& s, int block, int end) {
-    int stop = block;
-    while (stop < end && !s.worked[static_cast<std::size_t>(stop)])
-        s.worked[static_cast<std::size_t>(stop++)] = 1;
-    const BlockRun run{s.rowMasks.data() + block * s.words,
-                       s.words,
-                       acceptRows_.data() + block * rowStride_,
-                       rowStride_,
-                       s.probes,
-                       s.probeCount,
-                       s.lastRow,
-                       stop - block};
-    const std::uint64_t holding = narrowBlocks(run);
-    const int at = block * kGroup;
     s.holding[static_cast<std::size_t>(at >> 6)] |= holding << (at & 63);
     if ((at & 63) != 0 && (holding >> (64 - (at & 63))) != 0)
         s.holding[static_cast<std::size_t>(at >> 6) + 1] |= holding >> (64 - (at & 63));
@@ -538,16 +515,6 @@ bool BitsetSearch::accepts(std::string_view text, Direction d, int x, int y, int
 // The first column from `from` to `to` that holds a start, working out groups only until one
 // does; 0 when none does.
 int BitsetSearch::firstHolding(Starts& s, int from, int to) {
-    if (s.reading == Reading::ByRows) {
-        for (int b = (from - 1) / kGroup; from <= to; ++b) {
-            if (!s.worked[static_cast<std::size_t>(b)])
-                workOutBlocks(s, b, std::min(blocks_, b + kGroupsAhead));
-            const int blockEnd = std::min(to, kGroup * b + kGroup);
-            if (const int x = nextColumn(s, from, blockEnd)) return x;
-            from = blockEnd + 1;
-        }
-        return 0;
-    }
     for (int g = (from - s.firstColumn) / kGroup; from <= to; ++g) {
         if (!s.worked[static_cast<std::size_t>(g)])
             workOut(s, g, std::min(s.groups, g + kGroupsAhead));

@@ -102,7 +102,6 @@ class BitsetSearch final : public PlacementSearch {
     int firstHolding(Starts& starts, int from, int to);
     int nextColumn(const Starts& starts, int from, int last) const;
     void workOut(Starts& starts, int group, int end);
-    void workOutBlocks(Starts& starts, int block, int end);
     bool accepts(std::string_view text, Direction d, int x, int y, int& budget) const;
     const std::vector<int>& spreadOrder(std::size_t length);
     void forgetStarts();
