@@ -223,7 +223,7 @@ TEST(prepareWords, splitsAtCrStripsLeadingNonLettersAndKeepsWordsOfTwoOrMore) {
     // The letters of the words kept, in order, are the pool filler and decoys draw from.
     EXPECT_EQ(std::string(w.letterPool.begin(), w.letterPool.end()), "A\xC9\tBCATCATA\x7FZ");
     std::string many;
-    for (int i = 0; i < 250; ++i) many += "W" + std::string(1, char('A' + i % 26)) + "\r\n";
+    for (int i = 0; i < 250; ++i) many += {'W', char('A' + i % 26), '\r', '\n'};
     ASSERT_TRUE(prepareWords(many, scratch, w));
     EXPECT_EQ(w.words.size() * 1000 + scratch.lastLine, 201200u);
 }
